@@ -1,0 +1,15 @@
+#include "app/programstate.h"
+
+namespace vellumo {
+
+std::string ProgramDir;
+std::string CurrentFileName;
+const std::string Utf8Signature = "\xEF\xBB\xBF";
+const std::string UnicodeSignature = "\xFF\xFE";
+bool ShowInputTip = true;
+bool ShowSavePrompt = true;
+bool SaveAnswer = false;
+std::int32_t TipMode = 0;
+std::string AboutLanguage = "chinese";
+
+}  // namespace vellumo

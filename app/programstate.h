@@ -1,0 +1,22 @@
+// Program-wide state shared by the main window, the tips dialog, the Notepad
+// commands and the About window. Lives for the run; nothing is saved.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace vellumo {
+
+// Paths are UTF-8 in the portable code; the Windows layer converts them to
+// UTF-16 for the Unicode API.
+extern std::string ProgramDir;       // folder of the executable, ending in a backslash
+extern std::string CurrentFileName;  // the document shown; empty until a file was opened
+extern const std::string Utf8Signature;     // EF BB BF
+extern const std::string UnicodeSignature;  // FF FE
+extern bool ShowInputTip;
+extern bool ShowSavePrompt;
+extern bool SaveAnswer;
+extern std::int32_t TipMode;  // 1 input tip, 2 save prompt
+extern std::string AboutLanguage;
+
+}  // namespace vellumo
