@@ -20,6 +20,29 @@ constexpr int RedOf(Pixel p) { return (p >> 16) & 255; }
 constexpr int GreenOf(Pixel p) { return (p >> 8) & 255; }
 constexpr int BlueOf(Pixel p) { return p & 255; }
 
+// A point and a rectangle in picture pixels; right and bottom are exclusive,
+// and a rectangle narrower or lower than one pixel is empty (absent).
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+inline bool operator==(const Point& a, const Point& b) { return a.x == b.x && a.y == b.y; }
+inline bool operator!=(const Point& a, const Point& b) { return !(a == b); }
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  bool IsEmpty() const { return Width() < 1 || Height() < 1; }
+};
+inline bool operator==(const Rect& a, const Rect& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
+
 // The graphics layer's error for an invalid bitmap.
 class EInvalidGraphic : public std::runtime_error {
  public:
@@ -45,8 +68,16 @@ struct Picture {
 
 // Reads one complete BMP file from data[0..size): consumes exactly the file
 // size its header states (returned in consumed). Throws EInvalidGraphic.
+// Depths read: 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed (16 and 32
+// also with bit-field masks), bottom-up or top-down, with a core, info, v4 or
+// v5 header. A header whose sizes the data cannot back is refused before any
+// pixel memory is allocated.
 Picture ReadBmp(const std::uint8_t* data, std::size_t size, std::size_t* consumed);
-// Writes a complete BMP file at the picture's depth (1, 4, 8, 24 or 32).
+
+// Writes a complete BMP file (info header, bottom-up) at the picture's depth
+// (1, 4, 8, 16 as 5-5-5, 24 or 32). Depths up to 8 use the picture's
+// palette (or its distinct colours when it has none); a colour missing from
+// the palette takes the nearest entry.
 std::vector<std::uint8_t> WriteBmp(const Picture& picture);
 
 }  // namespace bs

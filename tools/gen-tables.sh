@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Regenerates the code mapping tables (companion/files/dll/Gb2312.dll,
+# KOREAN.dll, JIS.DLL, BIG5.DLL) from the platform's own conversion: runs
+# cpdump.exe once under Wine, which writes all four.
+# Usage: gen-tables.sh [--exe CPDUMP.EXE] [--out DIR | --check DIR]
+#   (default)    build cpdump.exe in build/win32 and refresh companion/files/dll
+#   --out DIR    write the tables into DIR instead
+#   --check DIR  write them into a temporary folder and compare them byte for
+#                byte with the tables in DIR; exit status 1 on any difference
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+exe="" out="$root/companion/files/dll" check=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --exe) exe=$2; shift 2 ;;
+    --out) out=$2; shift 2 ;;
+    --check) check=$2; shift 2 ;;
+    *) sed -n '2,10p' "$0" >&2; exit 2 ;;
+  esac
+done
+if [ -z "$exe" ]; then
+  "$root/scripts/build.sh" win32 >/dev/null
+  exe=$root/build/win32/tools/cpdump.exe
+fi
+export VELLUMO_WINE_TEMPLATE=${VELLUMO_WINE_TEMPLATE:-$root/build/win32/wine-template}
+
+tmp=""
+if [ -n "$check" ]; then
+  tmp=$(mktemp -d "${TMPDIR:-/tmp}/vellumo-tables.XXXXXX")
+  trap 'rm -rf "$tmp"' EXIT
+  out=$tmp
+fi
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+start=$(date +%s%N)
+"$root/scripts/wine-run.sh" "$exe" "Z:${out//\//\\}"
+echo "generated in $(( ($(date +%s%N) - start) / 1000000 )) ms, Wine's start included"
+
+[ -z "$check" ] && exit 0
+status=0
+for f in Gb2312.dll KOREAN.dll JIS.DLL BIG5.DLL; do
+  if cmp "$check/$f" "$out/$f"; then echo "$f: same"; else status=1; fi
+done
+exit $status
