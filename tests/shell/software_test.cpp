@@ -122,10 +122,9 @@ TEST(AllFilesPresent, FilesCountFoldersDoNot) {
   EXPECT_FALSE(AllFilesPresent({"b.txt", "bk.gif"}));
 }
 
-TEST(AllFilesPresent, DistributionHasTheBuiltCompanionFiles) {
+TEST(AllFilesPresent, DistributionHasEveryCompanionFile) {
   ProgramDir = DistDir();
-  EXPECT_TRUE(AllFilesPresent({"dll\\U2A.dll", "howtouse.htm", "readme.htm",
-                               "language\\Chinese_about.dll", "bk.gif"}));
+  for (const auto& name : CompanionFiles()) EXPECT_TRUE(AllFilesPresent({name})) << name;
   EXPECT_EQ(ReadFileText(ProgramDir + "dll\\U2A.dll"), "\xFF\xFE");
   EXPECT_EQ(ReadFileText(ProgramDir + "bk.gif").substr(0, 6), "GIF89a");
   EXPECT_NE(ReadFileText(ProgramDir + "howtouse.htm").find("charset=utf-8"), std::string::npos);
