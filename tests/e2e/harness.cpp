@@ -269,8 +269,11 @@ void Program::PostCommand(UINT id) { PostMessageW(Main(), WM_COMMAND, id, 0); }
 
 void Program::Type(const std::wstring& text) {
   HWND box = TextBox();
+  std::wstring before = WindowText(box);
+  DWORD_PTR r = 0;
+  SendMessageTimeoutW(box, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &r);
   for (wchar_t c : text) PostMessageW(box, WM_CHAR, c, 1);
-  Idle();
+  WaitFor([&] { return WindowText(box) == text + before; });
 }
 
 // Reads what the status bar holds through a buffer inside the program.

@@ -88,7 +88,7 @@ class Program {
   // a modal window).
   void Command(UINT id);
   void PostCommand(UINT id);
-  // Types text into the text box as keyboard characters.
+  // Types text at the start of the text box as keyboard characters.
   void Type(const std::wstring& text);
 
   // The open or save dialog: fills in the name and presses OK. Returns false

@@ -102,3 +102,441 @@ TEST(Viewer, StartsEmptyWithMenusAndPanels) {
   EXPECT_FALSE(style & ES_AUTOHSCROLL);
   EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
 }
+
+namespace {
+
+void Open(e2e::Program& p, const std::wstring& path) {
+  p.PostCommand(kMenuOpenFile);
+  ASSERT_TRUE(p.AnswerFileDialog(path)) << e2e::Utf8(p.AnswerMessageBox(100));
+}
+
+// The name part's width in status panel 0.
+int Panel0Width(e2e::Program& p) { return p.PanelEdges().at(0); }
+
+bool NoMessageBox(e2e::Program& p) { return p.WaitMessageBox(1500) == nullptr; }
+
+std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
+
+}  // namespace
+
+TEST(Viewer, CommandLineArgument) {
+  e2e::TempDir dir(L"with blanks");
+  std::wstring file = dir.Write(L"a b.txt", "hello\r\n");
+  {
+    e2e::Program p(Quoted(file));
+    ASSERT_NE(p.Main(), nullptr);
+    EXPECT_EQ(WaitText(p, L"hello\r\n"), L"hello\r\n");
+    EXPECT_EQ(p.Panel(0), L"a b.txt");
+    EXPECT_EQ(Panel0Width(p), 46);  // 7 bytes × 6.6
+    EXPECT_EQ(p.Panel(2), L"ANSI");
+  }
+  {
+    e2e::Program p(file);  // cut at the first blank: names nothing
+    ASSERT_NE(p.Main(), nullptr);
+    EXPECT_TRUE(NoMessageBox(p));
+    EXPECT_EQ(p.Text(), L"");
+    EXPECT_EQ(p.Panel(2), L"未知");
+  }
+  for (const std::wstring& arg : {Quoted(dir.Path()), Quoted(dir.Path() + L"missing.txt")}) {
+    e2e::Program p(arg);
+    ASSERT_NE(p.Main(), nullptr);
+    EXPECT_TRUE(NoMessageBox(p));
+    EXPECT_EQ(p.Text(), L"");
+    EXPECT_EQ(p.Panel(0), L"");
+  }
+  {
+    // Held open for writing by another program: the error comes before the
+    // window, which then opens empty.
+    HANDLE lock = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    e2e::Program p(Quoted(file));
+    EXPECT_EQ(p.AnswerMessageBox(), L"[Vellumo] I/O error 32.");
+    ASSERT_NE(p.Main(), nullptr);
+    EXPECT_EQ(p.Text(), L"");
+    CloseHandle(lock);
+  }
+}
+
+TEST(Viewer, OpensFilesOfEachKind) {
+  e2e::TempDir dir;
+  std::wstring utf8 = dir.Write(L"utf8.txt", kBom + "中文abc\r\nxyz");
+  std::wstring unicode = dir.Write(
+      L"unicode.txt", std::string("\xFF\xFE" "A\0B\0\r\0\n\0C\0D\0\r\0\n\0", 18));
+  std::wstring ansi = dir.Write(L"ansi.txt", "\xD6\xD0\xCE\xC4\nline2\n");
+  std::wstring empty = dir.Write(L"empty.txt", "");
+  e2e::Program p;
+  ASSERT_NE(p.Main(), nullptr);
+
+  Open(p, utf8);
+  EXPECT_EQ(WaitText(p, L"中文abc\r\nxyz\r\n"), L"中文abc\r\nxyz\r\n");
+  EXPECT_EQ(p.Panel(2), L"UTF-8");
+  EXPECT_EQ(p.Panel(0), L"utf8.txt");
+  EXPECT_EQ(Panel0Width(p), 53);  // 8 bytes × 6.6 = 52.8
+  EXPECT_EQ(p.Panel(5), L"");
+
+  Open(p, unicode);
+  EXPECT_EQ(WaitText(p, L"AB\r\nCD\r\n\r\n"), L"AB\r\nCD\r\n\r\n");  // the extra empty line
+  EXPECT_EQ(p.Panel(2), L"Unicode");
+
+  Open(p, ansi);
+  EXPECT_EQ(WaitText(p, L"中文\r\nline2\r\n"), L"中文\r\nline2\r\n");
+  EXPECT_EQ(p.Panel(2), L"ANSI");
+  EXPECT_EQ(p.Panel(0), L"ansi.txt");
+
+  Open(p, empty);
+  EXPECT_EQ(WaitText(p, L""), L"");
+  EXPECT_EQ(p.Panel(2), L"ANSI");
+
+  // A failed load leaves the text box and the panels as they were.
+  Open(p, ansi);
+  WaitText(p, L"中文\r\nline2\r\n");
+  Open(p, dir.Path() + L"missing.txt");
+  EXPECT_EQ(p.AnswerMessageBox(), L"[Vellumo] File not found.");
+  EXPECT_EQ(p.Text(), L"中文\r\nline2\r\n");
+  EXPECT_EQ(p.Panel(0), L"ansi.txt");
+  EXPECT_EQ(p.Panel(2), L"ANSI");
+
+  HANDLE lock = CreateFileW(utf8.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  Open(p, utf8);
+  EXPECT_EQ(p.AnswerMessageBox(), L"[Vellumo] I/O error 32.");
+  CloseHandle(lock);
+  EXPECT_EQ(p.Text(), L"中文\r\nline2\r\n");
+  EXPECT_EQ(p.Panel(0), L"ansi.txt");
+}
+
+TEST(Viewer, DisplayCodePages) {
+  e2e::TempDir dir;
+  std::wstring file = dir.Write(L"mixed.txt", kBom + "中한a\r\n");
+  e2e::Program p(Quoted(file));
+  ASSERT_NE(p.Main(), nullptr);
+  EXPECT_EQ(WaitText(p, L"中**a\r\n"), L"中**a\r\n");
+
+  struct Row {
+    UINT item;
+    const wchar_t* text;
+    const wchar_t* caption;
+    const wchar_t* panel;
+  };
+  const Row rows[] = {
+      {kMenuKorean, L"中한a\r\n", L"打开文件(含韩文)", L"韩文[KOREAN]"},
+      {kMenuJapanese, L"中**a\r\n", L"打开文件(含日文)", L"日文[JIS]"},
+      {kMenuBig5, L"中**a\r\n", L"打开文件(含繁汉)", L"中文繁体[BIG5]"},
+      {kMenuGb2312, L"中**a\r\n", L"打开文件(含简汉)", L"中文简体[GB2312]"},
+  };
+  for (const Row& row : rows) {
+    p.Command(row.item);
+    EXPECT_EQ(WaitText(p, row.text), row.text) << row.panel;
+    EXPECT_EQ(p.Panel(4), row.panel);
+    EXPECT_EQ(p.Panel(2), L"UTF-8");
+    EXPECT_EQ(p.Panel(0), L"mixed.txt");
+    EXPECT_EQ(p.MenuItemById(kMenuOpenFile).caption, row.caption);
+    for (UINT id : {kMenuGb2312, kMenuBig5, kMenuKorean, kMenuJapanese})
+      EXPECT_EQ(p.MenuItemById(id).checked, id == row.item) << row.panel << " item " << id;
+  }
+
+  // The checked item does nothing: an edit stays.
+  p.Type(L"q");
+  p.Command(kMenuGb2312);
+  EXPECT_EQ(p.Text(), L"q中**a\r\n");
+  // Another one reloads without asking; the edit is gone.
+  p.Command(kMenuKorean);
+  EXPECT_EQ(WaitText(p, L"中한a\r\n"), L"中한a\r\n");
+  EXPECT_EQ(p.FindVisible(L"TTipsForm"), nullptr);
+}
+
+TEST(Viewer, CodePageWithoutFileRereadsTheBytes) {
+  e2e::Program p;
+  ASSERT_NE(p.Main(), nullptr);
+  p.Command(kMenuKorean);
+  EXPECT_EQ(p.Panel(4), L"韩文[KOREAN]");
+  EXPECT_EQ(p.MenuItemById(kMenuOpenFile).caption, L"打开文件(含韩文)");
+  EXPECT_EQ(p.Text(), L"");
+  // Typed Hangul is Korean bytes B0 A1; in Big5 those bytes are another character.
+  p.Type(L"가");
+  p.Command(kMenuBig5);
+  wchar_t w[4] = {};
+  MultiByteToWideChar(950, 0, "\xB0\xA1", 2, w, 4);
+  const std::wstring big5 = w;
+  EXPECT_EQ(WaitText(p, big5), big5);
+  p.Command(kMenuKorean);
+  EXPECT_EQ(WaitText(p, L"가"), L"가");
+  // Still an edit: Quit asks first.
+  p.PostCommand(kMenuQuit);
+  EXPECT_TRUE(p.AnswerTips(false));
+  EXPECT_TRUE(p.WaitExit(15000));
+}
+
+TEST(Viewer, ScrollBarThresholds) {
+  e2e::TempDir dir;
+  std::wstring l33 = dir.Write(L"33.txt", Lines(33, "a"));
+  std::wstring l34 = dir.Write(L"34.txt", Lines(34, "a"));
+  std::wstring b52 = dir.Write(L"52.txt", Lines(1, std::string(52, 'a')));
+  std::wstring b53 = dir.Write(L"53.txt", Lines(1, std::string(53, 'a')));
+  e2e::Program p;
+  ASSERT_NE(p.Main(), nullptr);
+  auto bars = [&] { return p.TextBoxStyle() & (WS_HSCROLL | WS_VSCROLL); };
+
+  Open(p, l33);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"33.txt"; }));
+  EXPECT_EQ(bars(), 0);
+  Open(p, l34);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"34.txt"; }));
+  EXPECT_EQ(bars(), WS_VSCROLL);
+  EXPECT_EQ(p.Text().size(), 34u * 3);
+
+  p.Command(kMenuWrap);  // unchecked: 34 short lines keep the vertical bar only
+  EXPECT_FALSE(p.MenuItemById(kMenuWrap).checked);
+  EXPECT_EQ(bars(), WS_VSCROLL);
+  Open(p, b52);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"52.txt"; }));
+  EXPECT_EQ(bars(), 0);
+  Open(p, b53);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"53.txt"; }));
+  EXPECT_EQ(bars(), WS_HSCROLL);
+  EXPECT_EQ(p.Text(), std::wstring(53, L'a') + L"\r\n");
+
+  p.Command(kMenuWrap);  // checked again: never a horizontal bar
+  EXPECT_TRUE(p.MenuItemById(kMenuWrap).checked);
+  EXPECT_EQ(bars(), 0);
+  EXPECT_EQ(p.Text(), std::wstring(53, L'a') + L"\r\n");
+
+  Open(p, dir.Write(L"empty.txt", ""));
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"empty.txt"; }));
+  p.Command(kMenuWrap);
+  EXPECT_EQ(bars(), 0);
+}
+
+TEST(Viewer, WrappedPiecesCountAsLines) {
+  // 20 lines that wrap into more than 34 pieces in the 420-pixel box.
+  e2e::TempDir dir;
+  std::string words;
+  for (int i = 0; i < 40; ++i) words += "word ";
+  std::wstring file = dir.Write(L"long.txt", Lines(20, words));
+  e2e::Program p(Quoted(file));
+  ASSERT_NE(p.Main(), nullptr);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"long.txt"; }));
+  EXPECT_EQ(p.TextBoxStyle() & (WS_HSCROLL | WS_VSCROLL), WS_VSCROLL);
+}
+
+TEST(Viewer, SavePrompt) {
+  e2e::TempDir dir;
+  std::wstring file = dir.Write(L"doc.txt", "\xD6\xD0\r\n");
+  e2e::Program p(Quoted(file));
+  ASSERT_NE(p.Main(), nullptr);
+  WaitText(p, L"中\r\n");
+
+  // Cancel: nothing saved, the open dialog still comes.
+  p.Type(L"x");
+  p.PostCommand(kMenuOpenFile);
+  std::wstring tip;
+  ASSERT_TRUE(p.AnswerTips(false, false, &tip));
+  EXPECT_EQ(tip, L"      为避免当前内容丢失，在进入下一步操作前请保存当前内容，是否保存？");
+  ASSERT_TRUE(p.CancelFileDialog());
+  EXPECT_EQ(e2e::ReadFileBytes(file), "\xD6\xD0\r\n");
+
+  // OK: the text box goes to the current file before the dialog.
+  p.PostCommand(kMenuOpenFile);
+  ASSERT_TRUE(p.AnswerTips(true));
+  ASSERT_TRUE(p.CancelFileDialog());
+  EXPECT_EQ(e2e::ReadFileBytes(file), "x\xD6\xD0\r\n");
+
+  // Ticked and OK: saved this once, never asked again.
+  p.Type(L"y");
+  p.PostCommand(kMenuOpenFile);
+  ASSERT_TRUE(p.AnswerTips(true, true));
+  ASSERT_TRUE(p.CancelFileDialog());
+  EXPECT_EQ(e2e::ReadFileBytes(file), "yx\xD6\xD0\r\n");
+  p.Type(L"z");
+  p.PostCommand(kMenuOpenFile);
+  ASSERT_TRUE(p.CancelFileDialog());
+  EXPECT_EQ(p.FindVisible(L"TTipsForm"), nullptr);
+  p.PostCommand(kMenuQuit);
+  EXPECT_TRUE(p.WaitExit(15000));
+  EXPECT_EQ(e2e::ReadFileBytes(file), "yx\xD6\xD0\r\n");
+}
+
+TEST(Viewer, QuitAsksClosingDoesNot) {
+  {
+    // Typed into the empty box: saving to the empty name fails, the program stays.
+    e2e::Program p;
+    ASSERT_NE(p.Main(), nullptr);
+    p.Type(L"abc");
+    p.PostCommand(kMenuQuit);
+    ASSERT_TRUE(p.AnswerTips(true));
+    std::wstring error = p.AnswerMessageBox();
+    EXPECT_EQ(error.rfind(L"[Vellumo] Cannot create file \"\". ", 0), 0u) << e2e::Utf8(error);
+    EXPECT_EQ(error.back(), L'.');
+    EXPECT_TRUE(p.Running());
+    EXPECT_TRUE(p.Idle());
+    PostMessageW(p.Main(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(p.WaitExit(15000));
+  }
+  {
+    e2e::Program p;
+    ASSERT_NE(p.Main(), nullptr);
+    p.Type(L"abc");
+    p.PostCommand(kMenuQuit);
+    ASSERT_TRUE(p.AnswerTips(false));
+    DWORD code = 1;
+    EXPECT_TRUE(p.WaitExit(15000, &code));
+    EXPECT_EQ(code, 0u);
+  }
+}
+
+TEST(Viewer, TipsDialogPlacement) {
+  e2e::Program p;
+  HWND main = p.Main();
+  ASSERT_NE(main, nullptr);
+  SetWindowPos(main, nullptr, 100, 100, 428, 336, SWP_NOZORDER);
+  p.Type(L"a");
+  p.PostCommand(kMenuQuit);
+  HWND tips = nullptr;
+  ASSERT_TRUE(e2e::WaitFor([&] { return (tips = p.FindVisible(L"TTipsForm")) != nullptr; }));
+  RECT r;
+  GetWindowRect(tips, &r);
+  EXPECT_EQ(r.right - r.left, 397);
+  EXPECT_EQ(r.bottom - r.top, 111);
+  EXPECT_EQ(r.left, 116);  // 100 + round(15.5)
+  EXPECT_EQ(r.top, 212);   // 100 + round(112.5)
+  EXPECT_EQ(e2e::WindowText(tips), L"提示");
+  EXPECT_FALSE(GetWindowLongW(tips, GWL_STYLE) & WS_SYSMENU);
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(tips, 204)));
+  EXPECT_EQ(e2e::WindowText(GetDlgItem(tips, 202)), L"下次不要再提示");
+  EXPECT_EQ(e2e::WindowText(GetDlgItem(tips, 203)), L"确定");
+  EXPECT_EQ(e2e::WindowText(GetDlgItem(tips, 204)), L"取消");
+  e2e::Click(GetDlgItem(tips, 204));
+  EXPECT_TRUE(p.WaitExit(15000));
+}
+
+TEST(Viewer, SaveAsWritesTheShownBytes) {
+  e2e::TempDir dir;
+  std::wstring utf8 = dir.Write(L"u8.txt", kBom + "中한\nb");
+  std::wstring unicode =
+      dir.Write(L"u16.txt", std::string("\xFF\xFE" "\x2D\x4E\r\0\n\0", 8));
+  std::wstring lf = dir.Write(L"lf.txt", "one\ntwo\n");
+  // Bytes that are no GBK character: a lone lead byte, a bad trail, 0xFF, NUL.
+  const std::string odd("\x81 \xFF\x80z\x00q\xD6\xD0\xFE", 11);
+  std::wstring ansi = dir.Write(L"odd.txt", odd + "\r\n" + "\x81");
+  e2e::Program p;
+  ASSERT_NE(p.Main(), nullptr);
+
+  struct Case {
+    std::wstring source;
+    std::string saved;
+  };
+  const Case cases[] = {
+      {utf8, "\xD6\xD0**\r\nb\r\n"},
+      {unicode, "\xD6\xD0\r\n\r\n"},
+      {lf, "one\r\ntwo\r\n"},
+      {ansi, odd + "\r\n\x81\r\n"},
+  };
+  int n = 0;
+  for (const Case& c : cases) {
+    Open(p, c.source);
+    std::wstring name = c.source.substr(c.source.rfind(L'\\') + 1);
+    ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == name; }));
+    std::wstring target = dir.Path() + L"saved" + std::to_wstring(++n);
+    p.PostCommand(kMenuSaveFile);
+    ASSERT_TRUE(p.AnswerFileDialog(target));  // ".txt" is added
+    ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"saved" + std::to_wstring(n) + L".txt"; }));
+    EXPECT_EQ(e2e::ReadFileBytes(target + L".txt"), c.saved) << e2e::Utf8(name);
+  }
+  EXPECT_EQ(p.Panel(2), L"ANSI");
+  // The odd bytes show as visible placeholders.
+  std::wstring text = p.Text();
+  EXPECT_EQ(text.substr(0, 3), std::wstring({wchar_t(0xDC81), L' ', wchar_t(0xDCFF)}));
+
+  // Edited elsewhere, the odd bytes still survive.
+  p.Type(L"中");
+  std::wstring edited = dir.Path() + L"edited.txt";
+  p.PostCommand(kMenuSaveFile);
+  ASSERT_TRUE(p.AnswerFileDialog(edited));
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"edited.txt"; }));
+  EXPECT_EQ(e2e::ReadFileBytes(edited), "\xD6\xD0" + odd + "\r\n\x81\r\n");
+
+  // Save As onto the file shown, then a code-page switch reads it back as ANSI.
+  p.PostCommand(kMenuOpenFile);
+  ASSERT_TRUE(p.AnswerTips(false));  // still edited: saving does not change that
+  ASSERT_TRUE(p.AnswerFileDialog(utf8));
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"u8.txt"; }));
+  p.PostCommand(kMenuSaveFile);
+  ASSERT_TRUE(p.AnswerFileDialog(utf8));
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::ReadFileBytes(utf8) == "\xD6\xD0**\r\nb\r\n"; }));
+  p.Command(kMenuBig5);
+  p.Command(kMenuGb2312);
+  EXPECT_EQ(WaitText(p, L"中**\r\nb\r\n"), L"中**\r\nb\r\n");
+  EXPECT_EQ(p.Panel(2), L"ANSI");
+}
+
+TEST(Viewer, FailedSaveKeepsTheOldFile) {
+  e2e::TempDir dir;
+  std::wstring file = dir.Write(L"keep.txt", "old\r\n");
+  std::wstring other = dir.Write(L"other.txt", "new\r\n");
+  e2e::Program p(Quoted(other));
+  ASSERT_NE(p.Main(), nullptr);
+  WaitText(p, L"new\r\n");
+
+  HANDLE lock = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  p.PostCommand(kMenuSaveFile);
+  ASSERT_TRUE(p.AnswerFileDialog(file));
+  std::wstring error = p.AnswerMessageBox();
+  EXPECT_EQ(error.rfind(L"[Vellumo] Cannot create file \"" + file + L"\". ", 0), 0u)
+      << e2e::Utf8(error);
+  CloseHandle(lock);
+  EXPECT_EQ(e2e::ReadFileBytes(file), "old\r\n");
+  EXPECT_EQ(p.Panel(0), L"other.txt");  // unchanged after a failed Save As
+
+  p.PostCommand(kMenuSaveFile);
+  ASSERT_TRUE(p.AnswerFileDialog(dir.Path() + L"no such folder\\x.txt"));
+  error = p.AnswerMessageBox();
+  EXPECT_EQ(error.rfind(L"[Vellumo] Cannot create file \"" + dir.Path() + L"no such folder\\x.txt\". ", 0), 0u)
+      << e2e::Utf8(error);
+
+  // Nothing but the two files is left in the folder.
+  int count = 0;
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((dir.Path() + L"*").c_str(), &fd);
+  do {
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) ++count;
+  } while (FindNextFileW(h, &fd));
+  FindClose(h);
+  EXPECT_EQ(count, 2);
+}
+
+TEST(Viewer, BadInput) {
+  e2e::TempDir dir;
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 251);
+  // Wine's edit control lays out a wrapped line in time quadratic in its
+  // length; 8 KB keeps this quick there.
+  std::string longLine(8 << 10, 'x');
+  struct Case {
+    std::wstring name;
+    std::string bytes;
+    std::wstring text;  // expected, when given
+    std::size_t size;   // expected text length, when given
+  };
+  const Case cases[] = {
+      {L"zero.txt", std::string("a\0b\r\n", 5), std::wstring(L"a") + wchar_t(0xDC00) + L"b\r\n", 0},
+      {L"eof.txt", "one\r\ntw\x1Ao\r\nthree", L"one\r\ntw\r\n", 0},
+      {L"cr.txt", "a\rb\rc", L"abc\r\n", 0},
+      {L"binary.bin", binary, L"", 0},
+      {L"long.txt", longLine, L"", longLine.size() + 2},
+      {L"bom-only.txt", kBom, L"", 0},
+  };
+  e2e::Program p;
+  ASSERT_NE(p.Main(), nullptr);
+  for (const Case& c : cases) {
+    Open(p, dir.Write(c.name, c.bytes));
+    ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == c.name; }, 60000)) << e2e::Utf8(c.name);
+    EXPECT_TRUE(p.Idle());
+    if (!c.text.empty()) EXPECT_EQ(p.Text(), c.text) << e2e::Utf8(c.name);
+    if (c.size) EXPECT_EQ(p.Text().size(), c.size);
+  }
+  EXPECT_EQ(p.Panel(2), L"ANSI");  // EF BB BF alone is an ANSI file
+  EXPECT_TRUE(NoMessageBox(p));
+  EXPECT_TRUE(p.Running());
+}
