@@ -44,7 +44,7 @@ class TbsDataSkinObject {
   Rect activeskinrect;
   Rect inactiveskinrect;
   bool morphing = false;
-  TbsMorphKind morphkind = TbsMorphKind::mkDefault;
+  MorphKind morphkind = MorphKind::mkdefault;
 
  private:
   void Keys(TbsKeyIO& io);
@@ -224,7 +224,7 @@ class TbsDataSkinButtonControl : public TbsDataSkinCustomControl {
   Rect downskinrect;
   Rect disabledskinrect;
   bool morphing = false;
-  TbsMorphKind morphkind = TbsMorphKind::mkDefault;
+  MorphKind morphkind = MorphKind::mkdefault;
 };
 
 class TbsDataSkinMenuButtonControl : public TbsDataSkinButtonControl {
@@ -251,7 +251,7 @@ class TbsDataSkinCheckRadioControl : public TbsDataSkinCustomControl {
   Rect unenabledcheckimagerect;
   Rect unenableduncheckimagerect;
   bool morphing = false;
-  TbsMorphKind morphkind = TbsMorphKind::mkDefault;
+  MorphKind morphkind = MorphKind::mkdefault;
 };
 
 class TbsDataSkinGaugeControl : public TbsDataSkinCustomControl {
@@ -622,7 +622,7 @@ class TbsDataSkinFormInfo {
   bool mainmenupopupup = false;
   std::int32_t borderwidth = 0;
   bool autorenderinginactiveimage = false;
-  TbsEffect inactiveeffect = TbsEffect::ieBrightness;
+  InactiveEffect inactiveeffect = InactiveEffect::iebrightness;
 
  private:
   void Keys(TbsKeyIO& io);

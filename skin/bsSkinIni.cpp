@@ -128,8 +128,8 @@ TAlignment ParseAlignment(const std::string& text) {
   return TAlignment::taRightJustify;
 }
 
-TbsMorphKind ParseMorphKind(const std::string& text) { return Named(text, kMorphNames, TbsMorphKind::mkDefault); }
-TbsEffect ParseEffect(const std::string& text) { return Named(text, kEffectNames, TbsEffect::ieGrayScale); }
+MorphKind ParseMorphKind(const std::string& text) { return Named(text, kMorphNames, MorphKind::mkdefault); }
+InactiveEffect ParseEffect(const std::string& text) { return Named(text, kEffectNames, InactiveEffect::iegrayscale); }
 TbsStdCommand ParseCommand(const std::string& text) {
   return Named(text, kCommandNames, TbsStdCommand::cmMinimizeToTray);
 }
@@ -159,8 +159,8 @@ const char* AlignmentName(TAlignment a) {
   }
   return "tacenter";
 }
-const char* MorphKindName(TbsMorphKind k) { return kMorphNames[static_cast<int>(k)]; }
-const char* EffectName(TbsEffect e) { return kEffectNames[static_cast<int>(e)]; }
+const char* MorphKindName(MorphKind k) { return kMorphNames[static_cast<int>(k)]; }
+const char* EffectName(InactiveEffect e) { return kEffectNames[static_cast<int>(e)]; }
 const char* CommandName(TbsStdCommand c) { return kCommandNames[static_cast<int>(c)]; }
 
 TbsIniFile::TbsIniFile(const std::vector<std::string>& lines) {
@@ -285,10 +285,10 @@ void TbsKeyReader::Key(const char* key, TFontStyles& v) {
 void TbsKeyReader::Key(const char* key, TAlignment& v) {
   if (const std::string* s = Value(key)) v = ParseAlignment(*s);
 }
-void TbsKeyReader::Key(const char* key, TbsMorphKind& v) {
+void TbsKeyReader::Key(const char* key, MorphKind& v) {
   if (const std::string* s = Value(key)) v = ParseMorphKind(*s);
 }
-void TbsKeyReader::Key(const char* key, TbsEffect& v) {
+void TbsKeyReader::Key(const char* key, InactiveEffect& v) {
   if (const std::string* s = Value(key)) v = ParseEffect(*s);
 }
 void TbsKeyReader::Key(const char* key, TbsStdCommand& v) {
@@ -303,8 +303,8 @@ void TbsKeyWriter::Key(const char* key, Point& v) { Put(key, PointToText(v)); }
 void TbsKeyWriter::Key(const char* key, Rect& v) { Put(key, RectToText(v)); }
 void TbsKeyWriter::Key(const char* key, TFontStyles& v) { Put(key, FontStyleToText(v)); }
 void TbsKeyWriter::Key(const char* key, TAlignment& v) { Put(key, AlignmentName(v)); }
-void TbsKeyWriter::Key(const char* key, TbsMorphKind& v) { Put(key, MorphKindName(v)); }
-void TbsKeyWriter::Key(const char* key, TbsEffect& v) { Put(key, EffectName(v)); }
+void TbsKeyWriter::Key(const char* key, MorphKind& v) { Put(key, MorphKindName(v)); }
+void TbsKeyWriter::Key(const char* key, InactiveEffect& v) { Put(key, EffectName(v)); }
 void TbsKeyWriter::Key(const char* key, TbsStdCommand& v) { Put(key, CommandName(v)); }
 void TbsKeyWriter::Key(const char* key, std::vector<std::string>& v) { WriteList(ini_, section_, key, v); }
 

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "skin/bsEffects.h"  // MorphKind, InactiveEffect
 #include "skin/bsGraphics.h"
 
 namespace bs {
@@ -32,8 +33,6 @@ struct TFontStyles {
 };
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum class TbsMorphKind { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
-enum class TbsEffect { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
 enum class TbsStdCommand { cmClose, cmMaximize, cmMinimize, cmSysMenu, cmDefault, cmRollUp, cmMinimizeToTray };
 
 // "宋体" in GBK: the font name wherever a key gives none.
@@ -52,16 +51,16 @@ Point ParsePoint(const std::string& text);
 Rect ParseRect(const std::string& text);
 TFontStyles ParseFontStyle(const std::string& text);
 TAlignment ParseAlignment(const std::string& text);
-TbsMorphKind ParseMorphKind(const std::string& text);
-TbsEffect ParseEffect(const std::string& text);
+MorphKind ParseMorphKind(const std::string& text);
+InactiveEffect ParseEffect(const std::string& text);
 TbsStdCommand ParseCommand(const std::string& text);
 
 std::string PointToText(const Point& p);
 std::string RectToText(const Rect& r);
 std::string FontStyleToText(TFontStyles s);
 const char* AlignmentName(TAlignment a);
-const char* MorphKindName(TbsMorphKind k);
-const char* EffectName(TbsEffect e);
+const char* MorphKindName(MorphKind k);
+const char* EffectName(InactiveEffect e);
 const char* CommandName(TbsStdCommand c);
 
 // Section and key names compare without regard to ASCII case; the first of
@@ -116,8 +115,8 @@ class TbsKeyIO {
   virtual void Key(const char* key, Rect& v) = 0;
   virtual void Key(const char* key, TFontStyles& v) = 0;
   virtual void Key(const char* key, TAlignment& v) = 0;
-  virtual void Key(const char* key, TbsMorphKind& v) = 0;
-  virtual void Key(const char* key, TbsEffect& v) = 0;
+  virtual void Key(const char* key, MorphKind& v) = 0;
+  virtual void Key(const char* key, InactiveEffect& v) = 0;
   virtual void Key(const char* key, TbsStdCommand& v) = 0;
   virtual void Key(const char* key, std::vector<std::string>& v) = 0;
   // Colours are integers in the file.
@@ -134,8 +133,8 @@ class TbsKeyReader : public TbsKeyIO {
   void Key(const char* key, Rect& v) override;
   void Key(const char* key, TFontStyles& v) override;
   void Key(const char* key, TAlignment& v) override;
-  void Key(const char* key, TbsMorphKind& v) override;
-  void Key(const char* key, TbsEffect& v) override;
+  void Key(const char* key, MorphKind& v) override;
+  void Key(const char* key, InactiveEffect& v) override;
   void Key(const char* key, TbsStdCommand& v) override;
   void Key(const char* key, std::vector<std::string>& v) override;
 
@@ -155,8 +154,8 @@ class TbsKeyWriter : public TbsKeyIO {
   void Key(const char* key, Rect& v) override;
   void Key(const char* key, TFontStyles& v) override;
   void Key(const char* key, TAlignment& v) override;
-  void Key(const char* key, TbsMorphKind& v) override;
-  void Key(const char* key, TbsEffect& v) override;
+  void Key(const char* key, MorphKind& v) override;
+  void Key(const char* key, InactiveEffect& v) override;
   void Key(const char* key, TbsStdCommand& v) override;
   void Key(const char* key, std::vector<std::string>& v) override;
 

@@ -133,7 +133,7 @@ TEST(Descriptors, DefaultsOfAnEmptySection) {
   EXPECT_FALSE(animate.morphing);
   TbsDataSkinFormInfo form;
   form.ReadSection(empty);
-  EXPECT_EQ(form.inactiveeffect, TbsEffect::ieBrightness);
+  EXPECT_EQ(form.inactiveeffect, InactiveEffect::iebrightness);
   EXPECT_EQ(form.bgpictureindex, -1);
 }
 
@@ -148,7 +148,7 @@ TEST(Descriptors, TheAboutWindowsToolbutton) {
   EXPECT_EQ(b.clientrect, (Rect{2, 3, 23, 24}));
   EXPECT_EQ(b.downskinrect, (Rect{105, 31, 131, 57}));
   EXPECT_TRUE(b.morphing);
-  EXPECT_EQ(b.morphkind, TbsMorphKind::mkGradient);
+  EXPECT_EQ(b.morphkind, MorphKind::mkgradient);
   EXPECT_THROW(b.ReadSection(TbsIniFile({"[toolbutton]", "skinrect="})), EConvertError);
 }
 

@@ -40,10 +40,10 @@ TEST(SkinValues, EnumeratedTexts) {
   EXPECT_EQ(ParseAlignment("tacenter"), TAlignment::taCenter);
   EXPECT_EQ(ParseAlignment("taleftjustify"), TAlignment::taLeftJustify);
   EXPECT_EQ(ParseAlignment("middle"), TAlignment::taRightJustify);
-  EXPECT_EQ(ParseMorphKind("mkpush"), TbsMorphKind::mkPush);
-  EXPECT_EQ(ParseMorphKind("mkPush"), TbsMorphKind::mkDefault);
-  EXPECT_EQ(ParseEffect("ieinvert"), TbsEffect::ieInvert);
-  EXPECT_EQ(ParseEffect("blur"), TbsEffect::ieGrayScale);
+  EXPECT_EQ(ParseMorphKind("mkpush"), MorphKind::mkpush);
+  EXPECT_EQ(ParseMorphKind("mkPush"), MorphKind::mkdefault);
+  EXPECT_EQ(ParseEffect("ieinvert"), InactiveEffect::ieinvert);
+  EXPECT_EQ(ParseEffect("blur"), InactiveEffect::iegrayscale);
   EXPECT_EQ(ParseCommand("cmrollup"), TbsStdCommand::cmRollUp);
   EXPECT_EQ(ParseCommand("cmminimizetotray"), TbsStdCommand::cmMinimizeToTray);
   EXPECT_EQ(ParseCommand("cmhelp"), TbsStdCommand::cmMinimizeToTray);
