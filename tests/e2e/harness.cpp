@@ -16,8 +16,9 @@ std::wstring DistDir() {
   return dir;
 }
 
-Program::Program(const std::wstring& args, const std::wstring& workDir) {
-  std::wstring exe = DistDir() + L"Runeview.exe";
+Program::Program(const std::wstring& args, const std::wstring& workDir,
+                 const std::wstring& programDir) {
+  std::wstring exe = (programDir.empty() ? DistDir() : programDir) + L"Runeview.exe";
   std::wstring cmd = L"\"" + exe + L"\"";
   if (!args.empty()) cmd += L" " + args;
   std::vector<wchar_t> buf(cmd.begin(), cmd.end());

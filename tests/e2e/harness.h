@@ -10,10 +10,12 @@ namespace e2e {
 // Folder that holds Runeview.exe and its companion files.
 std::wstring DistDir();
 
-// A running Runeview.exe, ended (and waited for) when the object goes.
+// A running Runeview.exe (from programDir, by default DistDir()), ended and
+// waited for when the object goes.
 class Program {
  public:
-  explicit Program(const std::wstring& args = L"", const std::wstring& workDir = L"");
+  explicit Program(const std::wstring& args = L"", const std::wstring& workDir = L"",
+                   const std::wstring& programDir = L"");
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
