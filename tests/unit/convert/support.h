@@ -2,6 +2,7 @@
 // built in memory or on disk, and plain reference versions of the rules.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -64,6 +65,31 @@ inline std::vector<std::string> ReferenceLines(const std::string& text) {
   }
   if (pending) lines.push_back(line);
   return lines;
+}
+
+// The table file's line split and comment removal, written out plainly.
+inline std::vector<std::string> ReferenceTableLines(const std::string& file) {
+  std::vector<std::string> lines;
+  std::string line;
+  bool open = false;
+  const std::size_t end = std::min(file.find('\0'), file.size());
+  for (std::size_t i = 0; i < end; ++i) {
+    const char c = file[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(line);
+      line.clear();
+      open = false;
+      if (c == '\r' && i + 1 < end && file[i + 1] == '\n') ++i;
+    } else {
+      line += c;
+      open = true;
+    }
+  }
+  if (open) lines.push_back(line);
+  std::vector<std::string> kept;
+  for (const std::string& l : lines)
+    if (l.empty() || l[0] != '#') kept.push_back(l);
+  return kept;
 }
 
 // LookupCode as a scan of the table's lines from the top.
