@@ -6,9 +6,8 @@
 #include <string>
 
 #include "app/menuids.h"
-#include "shell/newfiletips.h"
 #include "tests/e2e/harness.h"
-#include "tests/shell/drive.h"
+#include "tests/shell/regread.h"
 
 namespace {
 
@@ -19,39 +18,51 @@ using vellumo::kMenuNewFile;
 using vellumo::kMenuNotepad;
 using vellumo::kMenuRegTxt;
 
-constexpr DWORD kSlow = 20000;  // generous: Notepad and the program start under Wine
+constexpr DWORD kSlow = 30000;  // generous: Notepad and the program start under Wine
 
-// A running program in its own copy of the distribution, current directory
-// there too.
-struct Session {
+// Runeview.exe started from a folder, with its current directory there.
+struct Session : e2e::Program {
   explicit Session(const std::wstring& folder, const std::wstring& args = L"")
-      : dir(folder), program(args, folder, folder) {
-    main = program.WaitWindow(L"TForm1", kSlow);
-  }
-  HWND TextBox() const { return GetDlgItem(main, vellumo::kTextBoxId); }
-  HWND StatusBar() const { return GetDlgItem(main, vellumo::kStatusBarId); }
-  std::wstring Text() const { return e2e::WindowText(TextBox()); }
-  void Menu(unsigned id) const { PostMessageW(main, WM_COMMAND, id, 0); }
-  // The program's message box: its text, then OK.
-  std::wstring Answer() const {
-    HWND box = drive::WaitTopLevel(program.Pid(), L"#32770", kSlow);
-    if (!box) return L"<no message box>";
-    std::wstring text = drive::DialogText(box);
-    drive::PressButton(box, IDOK);
-    return text;
-  }
-  bool Ends() const {
-    DWORD code = 0;
-    return program.WaitExit(kSlow, &code);
-  }
-
-  std::wstring dir;
-  e2e::Program program;
-  HWND main = nullptr;
+      : e2e::Program(args, folder, folder) {}
+  // The program's message box: caption and text; presses OK.
+  std::wstring Answer() { return AnswerMessageBox(kSlow); }
+  bool Ends() const { return WaitExit(kSlow); }
+  void Close() { PostMessageW(Main(), WM_CLOSE, 0, 0); }
 };
 
-// Wine's Notepad, once it shows: its text box.
+std::wstring Box(const std::wstring& text) { return L"[Vellumo] " + text; }
+
 HWND NotepadEdit(HWND notepad) { return FindWindowExW(notepad, nullptr, L"Edit", nullptr); }
+
+// Wine's Notepad, started by the program, once it shows with its text box.
+HWND WaitNotepad() {
+  HWND notepad = nullptr;
+  e2e::WaitFor(
+      [&] {
+        notepad = FindWindowW(L"Notepad", nullptr);
+        return notepad && IsWindowVisible(notepad) && NotepadEdit(notepad);
+      },
+      kSlow);
+  return notepad;
+}
+
+// Ends a Notepad that a failed case left behind, so the next case starts clean.
+class Commands : public testing::Test {
+ protected:
+  void TearDown() override {
+    while (HWND notepad = FindWindowW(L"Notepad", nullptr)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(notepad, &pid);
+      HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+      if (!process) break;
+      TerminateProcess(process, 1);
+      WaitForSingleObject(process, 5000);
+      CloseHandle(process);
+    }
+  }
+};
+using InputUnicode = Commands;
+using CallNotepad = Commands;
 
 // Types text into Notepad, saves in place and closes it.
 void TypeSaveClose(HWND notepad, const std::wstring& text) {
@@ -63,106 +74,98 @@ void TypeSaveClose(HWND notepad, const std::wstring& text) {
   SendMessageTimeoutW(edit, EM_SETMODIFY, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &r);
   SendMessageTimeoutW(notepad, WM_COMMAND, 0x102, 0, SMTO_ABORTIFHUNG, 5000, &r);  // File, Save
   PostMessageW(notepad, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(drive::WaitFor([&] { return !IsWindow(notepad); }, kSlow));
+  ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindow(notepad); }, kSlow));
 }
 
 const std::wstring kTipText = L"请在弹出的文本编辑器中输入需要转换的外文字符";
 
-TEST(InputUnicode, TypedTextComesBackAsUnicode) {
-  std::wstring dir = drive::CopyOfProgram(L"vellumo-input");
-  drive::WriteBytes(dir + L"new.txt", "left from before");
+TEST_F(InputUnicode, TypedTextComesBackAsUnicode) {
+  e2e::ProgramFolder folder;
+  const std::wstring dir = folder.Path();
+  folder.Write(L"new.txt", "left from before");
   Session s(dir);
-  ASSERT_NE(s.main, nullptr);
-  s.Menu(kMenuNewFile);
+  ASSERT_NE(s.Main(), nullptr);
+  s.PostCommand(kMenuNewFile);
+  std::wstring tip;
+  ASSERT_TRUE(s.AnswerTips(true, false, &tip));
+  EXPECT_NE(tip.find(kTipText), std::wstring::npos);
 
-  HWND tip = drive::WaitTopLevel(s.program.Pid(), vellumo::TTipsForm::kClassName, kSlow);
-  ASSERT_NE(tip, nullptr);
-  EXPECT_NE(e2e::WindowText(GetDlgItem(tip, vellumo::kTipsLabel)).find(kTipText), std::wstring::npos);
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(tip, vellumo::kTipsCancel)));
-  ASSERT_TRUE(drive::PressButton(tip, vellumo::kTipsOk));
-
-  HWND notepad = drive::WaitTopLevel(0, L"Notepad", kSlow);
+  HWND notepad = WaitNotepad();
   ASSERT_NE(notepad, nullptr);
   // The template replaced what new.txt held before.
-  EXPECT_EQ(drive::ReadBytes(dir + L"new.txt"), "\xFF\xFE");
-  TypeSaveClose(notepad, L"한국어 汉字");
-  EXPECT_EQ(drive::ReadBytes(dir + L"new.txt").substr(0, 2), "\xFF\xFE");
+  EXPECT_EQ(e2e::ReadFileBytes(dir + L"new.txt"), "\xFF\xFE");
+  TypeSaveClose(notepad, L"한국어 汉字\r\n");
+  EXPECT_EQ(e2e::ReadFileBytes(dir + L"new.txt").substr(0, 2), "\xFF\xFE");
 
-  ASSERT_TRUE(drive::WaitFor([&] { return drive::PanelText(s.StatusBar(), 0) == L"new.txt"; }, kSlow));
-  EXPECT_EQ(drive::PanelText(s.StatusBar(), 2), L"Unicode");
+  ASSERT_TRUE(e2e::WaitFor([&] { return s.Panel(0) == L"new.txt"; }, kSlow));
+  EXPECT_EQ(s.Panel(2), L"Unicode");
   // GB2312 has no Hangul: those come as "**", the Chinese stays.
-  std::wstring shown = s.Text();
-  EXPECT_NE(shown.find(L"汉字"), std::wstring::npos) << testing::PrintToString(shown);
-  EXPECT_NE(shown.find(L"**"), std::wstring::npos) << shown;
-  EXPECT_EQ(shown.find(L"한"), std::wstring::npos) << shown;
+  EXPECT_EQ(s.Text().substr(0, 9), L"****** 汉字") << testing::PrintToString(s.Text());
   // In the Korean code page the Hangul shows.
-  s.Menu(kMenuKorean);
-  ASSERT_TRUE(drive::WaitFor([&] { return s.Text().find(L"한국어") != std::wstring::npos; }, kSlow))
-      << s.Text();
-  PostMessageW(s.main, WM_CLOSE, 0, 0);
+  s.Command(kMenuKorean);
+  EXPECT_EQ(s.Text().substr(0, 4), L"한국어 ") << testing::PrintToString(s.Text());
+  s.Close();
   EXPECT_TRUE(s.Ends());
 }
 
-TEST(InputUnicode, TipNotShownAgainOnceTicked) {
-  std::wstring dir = drive::CopyOfProgram(L"vellumo-tip");
-  Session s(dir);
-  ASSERT_NE(s.main, nullptr);
-  s.Menu(kMenuNewFile);
-  HWND tip = drive::WaitTopLevel(s.program.Pid(), vellumo::TTipsForm::kClassName, kSlow);
-  ASSERT_NE(tip, nullptr);
-  DWORD_PTR r;
-  SendMessageTimeoutW(GetDlgItem(tip, vellumo::kTipsCheckBox), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG,
-                      2000, &r);
-  ASSERT_TRUE(drive::PressButton(tip, vellumo::kTipsOk));
-  HWND notepad = drive::WaitTopLevel(0, L"Notepad", kSlow);
+TEST_F(InputUnicode, TipNotShownAgainOnceTicked) {
+  e2e::ProgramFolder folder;
+  Session s(folder.Path());
+  ASSERT_NE(s.Main(), nullptr);
+  s.PostCommand(kMenuNewFile);
+  ASSERT_TRUE(s.AnswerTips(true, true));
+  HWND notepad = WaitNotepad();
   ASSERT_NE(notepad, nullptr);
-  TypeSaveClose(notepad, L"一");
-  ASSERT_TRUE(drive::WaitFor([&] { return s.Text().find(L"一") != std::wstring::npos; }, kSlow));
+  TypeSaveClose(notepad, L"一\r\n");
+  ASSERT_TRUE(e2e::WaitFor([&] { return s.Text().rfind(L"一", 0) == 0; }, kSlow))
+      << testing::PrintToString(s.Text());
 
   // Second time: straight to Notepad.
-  s.Menu(kMenuNewFile);
-  notepad = drive::WaitTopLevel(0, L"Notepad", kSlow);
+  s.PostCommand(kMenuNewFile);
+  notepad = WaitNotepad();
   ASSERT_NE(notepad, nullptr);
-  EXPECT_FALSE(drive::AppearsWithin(s.program.Pid(), vellumo::TTipsForm::kClassName, 300));
-  TypeSaveClose(notepad, L"二");
-  EXPECT_TRUE(drive::WaitFor([&] { return s.Text().find(L"二") != std::wstring::npos; }, kSlow));
-  PostMessageW(s.main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(s.FindVisible(L"TTipsForm"), nullptr);
+  TypeSaveClose(notepad, L"二\r\n");
+  EXPECT_TRUE(e2e::WaitFor([&] { return s.Text().rfind(L"二", 0) == 0; }, kSlow))
+      << testing::PrintToString(s.Text());
+  s.Close();
   EXPECT_TRUE(s.Ends());
 }
 
-TEST(CallNotepad, EditsTheFileWithBlanksAndReloads) {
-  std::wstring dir = drive::CopyOfProgram(L"vellumo-notepad");
-  CreateDirectoryW((dir + L"My Files").c_str(), nullptr);
-  const std::wstring file = dir + L"My Files\\a b.txt";
-  drive::WriteBytes(file, "\xEF\xBB\xBF" "before 前");
-  Session s(dir, L"\"" + file + L"\"");
-  ASSERT_NE(s.main, nullptr);
-  ASSERT_TRUE(drive::WaitFor([&] { return s.Text().find(L"before 前") != std::wstring::npos; }));
-  EXPECT_EQ(drive::PanelText(s.StatusBar(), 0), L"a b.txt");
+TEST_F(CallNotepad, EditsTheFileWithBlanksAndReloads) {
+  e2e::ProgramFolder folder;
+  CreateDirectoryW((folder.Path() + L"My Files").c_str(), nullptr);
+  const std::wstring file = folder.Write(L"My Files\\a b.txt", "\xEF\xBB\xBF" "before 前\r\n");
+  Session s(folder.Path(), L"\"" + file + L"\"");
+  ASSERT_NE(s.Main(), nullptr);
+  ASSERT_TRUE(e2e::WaitFor([&] { return s.Text() == L"before 前\r\n"; }))
+      << testing::PrintToString(s.Text());
+  EXPECT_EQ(s.Panel(0), L"a b.txt");
 
-  s.Menu(kMenuNotepad);
-  HWND notepad = drive::WaitTopLevel(0, L"Notepad", kSlow);
+  s.PostCommand(kMenuNotepad);
+  HWND notepad = WaitNotepad();
   ASSERT_NE(notepad, nullptr);
   // Notepad got the whole path: it shows the file's text.
-  ASSERT_TRUE(drive::WaitFor([&] { return e2e::WindowText(NotepadEdit(notepad)) == L"before 前"; }))
-      << e2e::WindowText(NotepadEdit(notepad));
-  TypeSaveClose(notepad, L"after 后");
-  EXPECT_TRUE(drive::WaitFor([&] { return s.Text().find(L"after 后") != std::wstring::npos; }, kSlow))
-      << s.Text();
-  EXPECT_EQ(drive::PanelText(s.StatusBar(), 0), L"a b.txt");
-  EXPECT_EQ(drive::PanelText(s.StatusBar(), 2), L"UTF-8");
-  PostMessageW(s.main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(NotepadEdit(notepad)) == L"before 前\r\n"; }))
+      << testing::PrintToString(e2e::WindowText(NotepadEdit(notepad)));
+  TypeSaveClose(notepad, L"after 后\r\n");
+  EXPECT_TRUE(e2e::WaitFor([&] { return s.Text() == L"after 后\r\n"; }, kSlow))
+      << testing::PrintToString(s.Text());
+  EXPECT_EQ(s.Panel(0), L"a b.txt");
+  EXPECT_EQ(s.Panel(2), L"UTF-8");
+  s.Close();
   EXPECT_TRUE(s.Ends());
 }
 
-TEST(CallNotepad, WithoutAFileSaysSo) {
-  Session s(drive::CopyOfProgram(L"vellumo-nofile"));
-  ASSERT_NE(s.main, nullptr);
-  s.Menu(kMenuNotepad);
-  EXPECT_EQ(s.Answer(), L"当前没有打开的文件，请先打开文本。");
-  EXPECT_FALSE(drive::AppearsWithin(0, L"Notepad", 500));
-  EXPECT_EQ(drive::PanelText(s.StatusBar(), 2), L"未知");
-  PostMessageW(s.main, WM_CLOSE, 0, 0);
+TEST_F(CallNotepad, WithoutAFileSaysSo) {
+  e2e::ProgramFolder folder;
+  Session s(folder.Path());
+  ASSERT_NE(s.Main(), nullptr);
+  s.PostCommand(kMenuNotepad);
+  EXPECT_EQ(s.Answer(), Box(L"当前没有打开的文件，请先打开文本。"));
+  EXPECT_FALSE(e2e::WaitFor([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 500));
+  EXPECT_EQ(s.Panel(2), L"未知");
+  s.Close();
   EXPECT_TRUE(s.Ends());
 }
 
@@ -171,70 +174,58 @@ TEST(CallNotepad, WithoutAFileSaysSo) {
 const wchar_t kVerbKey[] = L"txtfile\\shell\\Runeview";
 
 std::wstring CommandValue() {
-  wchar_t data[1024] = {};
-  DWORD bytes = sizeof data - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CLASSES_ROOT, L"txtfile\\shell\\Runeview\\command", nullptr, RRF_RT_REG_SZ,
-                   nullptr, data, &bytes) != ERROR_SUCCESS)
-    return L"<none>";
-  return data;
+  return regread::Default(HKEY_CLASSES_ROOT, L"txtfile\\shell\\Runeview\\command");
 }
 
-DWORD VerbSubkeys() {
-  HKEY key;
-  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, kVerbKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return ~0u;
-  DWORD count = 0;
-  RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
-                   nullptr, nullptr, nullptr);
-  RegCloseKey(key);
-  return count;
-}
+DWORD VerbSubkeys() { return regread::Subkeys(HKEY_CLASSES_ROOT, kVerbKey); }
 
 TEST(Association, AddTwiceRemoveTwiceFromTheMenu) {
   RegDeleteTreeW(HKEY_CLASSES_ROOT, kVerbKey);
-  // The folder has a blank: the verb must still start the program.
-  std::wstring dir = drive::CopyOfProgram(L"vellumo assoc");
-  Session s(dir);
-  ASSERT_NE(s.main, nullptr);
-  s.Menu(kMenuRegTxt);
-  EXPECT_EQ(s.Answer(), L"与文本文件右键菜单关联成功。");
-  EXPECT_EQ(CommandValue(), L"\"" + dir + L"Runeview.exe\" \"%1\"");
+  e2e::ProgramFolder folder;  // its path has blanks: the command quotes it
+  Session s(folder.Path());
+  ASSERT_NE(s.Main(), nullptr);
+  s.PostCommand(kMenuRegTxt);
+  EXPECT_EQ(s.Answer(), Box(L"与文本文件右键菜单关联成功。"));
+  const std::wstring command = L"\"" + folder.Path() + L"Runeview.exe\" \"%1\"";
+  EXPECT_EQ(CommandValue(), command);
 
   HKEY extra;
   ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"txtfile\\shell\\Runeview\\other", 0, nullptr, 0,
                             KEY_WRITE, nullptr, &extra, nullptr),
             ERROR_SUCCESS);
   RegCloseKey(extra);
-  s.Menu(kMenuRegTxt);
-  EXPECT_EQ(s.Answer(), L"与文本文件右键菜单关联成功。");
+  s.PostCommand(kMenuRegTxt);
+  EXPECT_EQ(s.Answer(), Box(L"与文本文件右键菜单关联成功。"));
   EXPECT_EQ(VerbSubkeys(), 1u);
-  EXPECT_EQ(CommandValue(), L"\"" + dir + L"Runeview.exe\" \"%1\"");
+  EXPECT_EQ(CommandValue(), command);
 
-  s.Menu(kMenuN6);
-  EXPECT_EQ(s.Answer(), L"已清除文本文件右键菜单关联。");
+  s.PostCommand(kMenuN6);
+  EXPECT_EQ(s.Answer(), Box(L"已清除文本文件右键菜单关联。"));
   EXPECT_EQ(VerbSubkeys(), ~0u);
-  s.Menu(kMenuN6);
-  EXPECT_EQ(s.Answer(), L"找不到关联信息。");
-  PostMessageW(s.main, WM_CLOSE, 0, 0);
+  s.PostCommand(kMenuN6);
+  EXPECT_EQ(s.Answer(), Box(L"找不到关联信息。"));
+  s.Close();
   EXPECT_TRUE(s.Ends());
 }
 
 TEST(Association, RegistryRefusalReachesTheErrorBox) {
-  // A lasting key cannot be made below a volatile one: make the class's
-  // shell key volatile for this run.
+  // A lasting key cannot be made below a volatile one: the class's shell key
+  // is volatile for this case.
   RegDeleteTreeW(HKEY_CLASSES_ROOT, L"txtfile\\shell");
   HKEY shell;
   ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"txtfile\\shell", 0, nullptr, REG_OPTION_VOLATILE,
                             KEY_ALL_ACCESS, nullptr, &shell, nullptr),
             ERROR_SUCCESS);
   RegCloseKey(shell);
-  Session s(drive::CopyOfProgram(L"vellumo-refused"));
-  ASSERT_NE(s.main, nullptr);
-  s.Menu(kMenuRegTxt);
-  EXPECT_EQ(s.Answer(), L"Failed to create key txtfile\\shell\\Runeview.");
+  e2e::ProgramFolder folder;
+  Session s(folder.Path());
+  ASSERT_NE(s.Main(), nullptr);
+  s.PostCommand(kMenuRegTxt);
+  EXPECT_EQ(s.Answer(), Box(L"Failed to create key txtfile\\shell\\Runeview."));
   // The program goes on: the next command works.
-  s.Menu(kMenuN6);
-  EXPECT_EQ(s.Answer(), L"找不到关联信息。");
-  PostMessageW(s.main, WM_CLOSE, 0, 0);
+  s.PostCommand(kMenuN6);
+  EXPECT_EQ(s.Answer(), Box(L"找不到关联信息。"));
+  s.Close();
   EXPECT_TRUE(s.Ends());
   RegDeleteTreeW(HKEY_CLASSES_ROOT, L"txtfile\\shell");
   RegCreateKeyExW(HKEY_CLASSES_ROOT, L"txtfile\\shell", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
@@ -245,42 +236,44 @@ TEST(Association, RegistryRefusalReachesTheErrorBox) {
 // ---- Help ------------------------------------------------------------------
 
 TEST(Help, OpensTheHelpPage) {
-  std::wstring recorder = L"\"" + drive::ThisDir() + L"shell_recorder.exe\" \"%1\"";
+  e2e::TempDir recorderDir(L"vellumo recorder");
+  const std::wstring recorded = recorderDir.Path() + L"recorded.txt";
+  // The recorder writes beside itself: run a copy from its own folder.
+  wchar_t self[MAX_PATH];
+  std::wstring driver(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+  driver = driver.substr(0, driver.rfind(L'\\') + 1);
+  ASSERT_TRUE(CopyFileW((driver + L"shell_recorder.exe").c_str(),
+                        (recorderDir.Path() + L"shell_recorder.exe").c_str(), FALSE));
   RegSetKeyValueW(HKEY_CLASSES_ROOT, L".htm", nullptr, REG_SZ, L"htmlfile", 18);
-  RegSetKeyValueW(HKEY_CLASSES_ROOT, L"htmlfile\\shell\\open\\command", nullptr, REG_SZ,
-                  recorder.c_str(), static_cast<DWORD>((recorder.size() + 1) * sizeof(wchar_t)));
-  const std::wstring recorded = drive::ThisDir() + L"recorded.txt";
-  DeleteFileW(recorded.c_str());
-  std::wstring dir = drive::CopyOfProgram(L"vellumo-help");
-  Session s(dir);
-  ASSERT_NE(s.main, nullptr);
-  s.Menu(kMenuHelp);
-  ASSERT_TRUE(drive::WaitFor([&] { return !drive::ReadBytes(recorded).empty(); }, kSlow));
-  int n = WideCharToMultiByte(CP_UTF8, 0, dir.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string dir8(n - 1, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, dir.c_str(), -1, &dir8[0], n, nullptr, nullptr);
-  EXPECT_EQ(drive::ReadBytes(recorded), dir8 + "howtouse.htm\n");
-  PostMessageW(s.main, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(regread::SetOpenCommand(L"htmlfile", recorderDir.Path() + L"shell_recorder.exe"));
+
+  e2e::ProgramFolder folder;
+  Session s(folder.Path());
+  ASSERT_NE(s.Main(), nullptr);
+  s.PostCommand(kMenuHelp);
+  ASSERT_TRUE(e2e::WaitFor([&] { return !e2e::ReadFileBytes(recorded).empty(); }, kSlow));
+  EXPECT_EQ(e2e::ReadFileBytes(recorded), e2e::Utf8(folder.Path()) + "howtouse.htm\n");
+  s.Close();
   EXPECT_TRUE(s.Ends());
 }
 
 // ---- The companion-file check ----------------------------------------------------
 
-const wchar_t* const kCompanions[] = {L"dll\\U2A.dll",     L"howtouse.htm",
-                                      L"readme.htm",       L"language\\Chinese_about.dll",
-                                      L"dll\\GB2312.dll",  L"dll\\KOREAN.dll",
-                                      L"dll\\BIG5.dll",    L"dll\\JIS.DLL",
+const wchar_t* const kCompanions[] = {L"dll\\U2A.dll",    L"howtouse.htm",
+                                      L"readme.htm",      L"language\\Chinese_about.dll",
+                                      L"dll\\GB2312.dll", L"dll\\KOREAN.dll",
+                                      L"dll\\BIG5.dll",   L"dll\\JIS.DLL",
                                       L"bk.gif"};
 
 TEST(CompanionFiles, EachMissingFileEndsTheProgram) {
-  std::wstring dir = drive::CopyOfProgram(L"vellumo-missing");
+  e2e::ProgramFolder folder;
   for (const wchar_t* name : kCompanions) {
-    SCOPED_TRACE(testing::Message() << "without " << name);
-    const std::wstring path = dir + name, away = path + L".away";
+    SCOPED_TRACE(e2e::Utf8(name));
+    const std::wstring path = folder.Path() + name, away = path + L".away";
     ASSERT_TRUE(MoveFileW(path.c_str(), away.c_str()));
     {
-      Session s(dir);
-      EXPECT_EQ(s.Answer(), L"文件不齐，请重新下载。");
+      Session s(folder.Path());
+      EXPECT_EQ(s.Answer(), Box(L"文件不齐，请重新下载。"));
       EXPECT_TRUE(s.Ends());
     }
     ASSERT_TRUE(MoveFileW(away.c_str(), path.c_str()));
@@ -288,26 +281,26 @@ TEST(CompanionFiles, EachMissingFileEndsTheProgram) {
 }
 
 TEST(CompanionFiles, AFolderDoesNotCount) {
-  std::wstring dir = drive::CopyOfProgram(L"vellumo-folder");
-  ASSERT_TRUE(DeleteFileW((dir + L"bk.gif").c_str()));
-  ASSERT_TRUE(CreateDirectoryW((dir + L"bk.gif").c_str(), nullptr));
-  Session s(dir);
-  EXPECT_EQ(s.Answer(), L"文件不齐，请重新下载。");
+  e2e::ProgramFolder folder;
+  folder.Remove(L"bk.gif");
+  ASSERT_TRUE(CreateDirectoryW((folder.Path() + L"bk.gif").c_str(), nullptr));
+  Session s(folder.Path());
+  EXPECT_EQ(s.Answer(), Box(L"文件不齐，请重新下载。"));
   EXPECT_TRUE(s.Ends());
 }
 
 TEST(CompanionFiles, TableDeletedWhileRunningEndsAtNextActivation) {
-  std::wstring dir = drive::CopyOfProgram(L"vellumo-running");
-  Session s(dir);
-  ASSERT_NE(s.main, nullptr);
-  EXPECT_FALSE(drive::AppearsWithin(s.program.Pid(), L"#32770", 500));
-  ASSERT_TRUE(DeleteFileW((dir + L"dll\\KOREAN.dll").c_str()));
-  // Still running until the window is activated again: a message box of the
-  // program hands the activation back when it closes.
-  EXPECT_FALSE(s.program.WaitExit(300));
-  s.Menu(kMenuN6);
-  EXPECT_EQ(s.Answer(), L"找不到关联信息。");
-  EXPECT_EQ(s.Answer(), L"文件不齐，请重新下载。");
+  e2e::ProgramFolder folder;
+  Session s(folder.Path());
+  ASSERT_NE(s.Main(), nullptr);
+  ASSERT_TRUE(s.Idle());
+  EXPECT_EQ(s.FindVisible(L"#32770"), nullptr);
+  folder.Remove(L"dll\\KOREAN.dll");
+  EXPECT_TRUE(s.Running());
+  // A message box of the program hands the activation back when it closes.
+  s.PostCommand(kMenuN6);
+  EXPECT_EQ(s.Answer(), Box(L"找不到关联信息。"));
+  EXPECT_EQ(s.Answer(), Box(L"文件不齐，请重新下载。"));
   EXPECT_TRUE(s.Ends());
 }
 
