@@ -1,1 +1,218 @@
 #include "app/loader.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/programstate.h"
+#include "convert/convert.h"
+#include "convert/fileio.h"
+
+namespace vellumo {
+namespace {
+
+constexpr std::size_t kReadBufferSize = 64 * 1024;
+
+// The first bytes of the first line, as many as DetectSourceKind looks at.
+class FirstLineProbe {
+ public:
+  // Returns false once the first line is settled.
+  bool Feed(const char* p, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) {
+      const char c = p[i];
+      if (c == '\n' || c == 0x1A) return false;
+      if (c == '\r') continue;
+      head_ += c;
+      if (head_.size() == 4) return false;
+    }
+    return true;
+  }
+  SourceKind Kind() const { return DetectSourceKind(head_); }
+
+ private:
+  std::string head_;
+};
+
+// Converts lines in file order, applying the first-line rules once.
+class LineConverter {
+ public:
+  LineConverter(SourceKind kind, const std::function<void(const std::string&)>& sink)
+      : kind_(kind), sink_(sink) {}
+  void operator()(const std::string& line) {
+    if (kind_ == SourceKind::Ansi) {
+      sink_(line);
+      return;
+    }
+    if (kind_ == SourceKind::Utf8) TokenMode = 2;
+    ConvertLine(kind_, line, first_, out_);
+    first_ = false;
+    sink_(out_);
+  }
+
+ private:
+  SourceKind kind_;
+  const std::function<void(const std::string&)>& sink_;
+  bool first_ = true;
+  std::string out_;
+};
+
+[[noreturn]] void Fail(int code) { throw LoadError(code, IoErrorMessage(code)); }
+
+}  // namespace
+
+const char* SourceKindText(SourceKind kind) {
+  switch (kind) {
+    case SourceKind::Utf8: return "UTF-8";
+    case SourceKind::Unicode: return "Unicode";
+    default: return "ANSI";
+  }
+}
+
+SourceKind DetectSourceKind(const std::string& firstLine) {
+  SourceKind kind = SourceKind::Ansi;
+  if (firstLine.size() >= 4 && firstLine.compare(0, 3, Utf8Signature) == 0) kind = SourceKind::Utf8;
+  if (firstLine.size() >= 3 && firstLine.compare(0, 2, UnicodeSignature) == 0)
+    kind = SourceKind::Unicode;
+  return kind;
+}
+
+std::string IoErrorMessage(int code) {
+  switch (code) {
+    case 2: return "File not found";
+    case 3: return "Invalid filename";
+    case 4: return "Too many open files";
+    case 5: return "File access denied";
+    case 100: return "Read beyond end of file";
+    case 101: return "Disk full";
+    case 106: return "Invalid numeric input";
+    default: return "I/O error " + std::to_string(code);
+  }
+}
+
+bool LineCutter::Feed(const char* data, std::size_t size) {
+  if (ended_) return false;
+  const char* p = data;
+  const char* end = data + size;
+  if (const void* sub = std::memchr(p, 0x1A, size)) {
+    end = static_cast<const char*>(sub);
+    ended_ = true;
+  }
+  while (p < end) {
+    const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+    const char* stop = lf ? lf : end;
+    if (stop > p) pending_ = true;
+    while (p < stop) {
+      const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
+      const char* piece = cr ? cr : stop;
+      line_.append(p, static_cast<std::size_t>(piece - p));
+      p = cr ? cr + 1 : stop;
+    }
+    if (lf) {
+      onLine_(line_);
+      line_.clear();
+      pending_ = false;
+      p = lf + 1;
+    }
+  }
+  if (ended_) {
+    Finish();
+    return false;
+  }
+  return true;
+}
+
+void LineCutter::Finish() {
+  if (!pending_) return;
+  onLine_(line_);
+  line_.clear();
+  pending_ = false;
+}
+
+void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, std::string& out) {
+  switch (kind) {
+    case SourceKind::Ansi:
+      out = line;
+      return;
+    case SourceKind::Utf8:
+      Utf8BytesToNative(line.data(), line.size(), out);
+      if (firstLine) out.erase(0, std::min<std::size_t>(2, out.size()));
+      return;
+    case SourceKind::Unicode: {
+      // Drop the last byte, then the signature (first line) or the high byte
+      // of the LF unit that ended the line before.
+      const std::size_t skip = firstLine ? 2 : 1;
+      const std::size_t size = line.empty() ? 0 : line.size() - 1;
+      if (size <= skip)
+        out.clear();
+      else
+        Utf16BytesToNative(line.data() + skip, size - skip, out);
+      return;
+    }
+  }
+}
+
+std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine) {
+  auto drop = [](const std::string& s, std::size_t n) { return s.size() <= n ? std::string() : s.substr(n); };
+  switch (kind) {
+    case SourceKind::Utf8: {
+      const std::string h = BytesToHex(line);
+      TokenMode = 2;
+      const std::string t = UnicodeHexToNative(Utf8HexToUnicodeHex(h));
+      return firstLine ? drop(t, 2) : t;
+    }
+    case SourceKind::Unicode: {
+      std::string s = line.empty() ? std::string() : line.substr(0, line.size() - 1);
+      s = drop(s, firstLine ? 2 : 1);
+      TokenMode = 2;  // the loader set it to the kind
+      return UnicodeHexToNative(SwapHexPairs(BytesToHex(s)));
+    }
+    default:
+      return line;
+  }
+}
+
+SourceKind ConvertTextTo(const std::string& text, const std::function<void(const std::string&)>& sink) {
+  FirstLineProbe probe;
+  probe.Feed(text.data(), text.size());
+  const SourceKind kind = probe.Kind();
+  TokenMode = static_cast<std::uint8_t>(kind);
+  LineConverter convert(kind, sink);
+  LineCutter cutter([&](const std::string& line) { convert(line); });
+  cutter.Feed(text.data(), text.size());
+  cutter.Finish();
+  return kind;
+}
+
+SourceKind LoadLinesTo(const std::string& path, const std::function<void(const std::string&)>& sink) {
+  InputFile file;
+  if (int err = file.Open(path)) Fail(err);
+  std::vector<char> buffer(kReadBufferSize);
+  std::size_t got = 0;
+
+  // First pass: the first line decides the kind.
+  FirstLineProbe probe;
+  for (;;) {
+    if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
+    if (got == 0 || !probe.Feed(buffer.data(), got)) break;
+  }
+  const SourceKind kind = probe.Kind();
+  TokenMode = static_cast<std::uint8_t>(kind);
+
+  // Second pass from the first byte: every line, the first one again.
+  if (int err = file.Rewind()) Fail(err);
+  LineConverter convert(kind, sink);
+  LineCutter cutter([&](const std::string& line) { convert(line); });
+  for (;;) {
+    if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
+    if (got == 0 || !cutter.Feed(buffer.data(), got)) break;
+  }
+  cutter.Finish();
+  return kind;
+}
+
+LoadedText LoadLines(const std::string& path) {
+  LoadedText text;
+  text.kind = LoadLinesTo(path, [&](const std::string& line) { text.lines.push_back(line); });
+  return text;
+}
+
+}  // namespace vellumo

@@ -2,6 +2,7 @@
 // display code page. Portable; the main window puts the lines into the text box.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
@@ -46,5 +47,32 @@ LoadedText LoadLines(const std::string& path);
 // The same, streaming: each converted line is handed to sink in order, so
 // memory stays flat. Returns the kind.
 SourceKind LoadLinesTo(const std::string& path, const std::function<void(const std::string&)>& sink);
+
+// The line rule on a stream of bytes: the text ends at the first 0x1A, an LF
+// ends a line, CR bytes are dropped, and bytes after the last LF (even CR
+// bytes only) make one more line.
+class LineCutter {
+ public:
+  explicit LineCutter(std::function<void(const std::string&)> onLine) : onLine_(std::move(onLine)) {}
+  // Cuts the next bytes of the text. Returns false once a 0x1A has ended it.
+  bool Feed(const char* data, std::size_t size);
+  // The end of the file: hands over the last line if one is pending.
+  void Finish();
+
+ private:
+  std::function<void(const std::string&)> onLine_;
+  std::string line_;
+  bool pending_ = false;  // a byte (perhaps a CR) came after the last LF
+  bool ended_ = false;
+};
+
+// The same loading on a text already in memory (tests, fuzzing).
+SourceKind ConvertTextTo(const std::string& text, const std::function<void(const std::string&)>& sink);
+
+// One line of a file of the given kind into display bytes: the fast path the
+// loader takes, and the HexText pipeline it must equal byte for byte.
+// firstLine selects the first-line rules (signature bytes).
+void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, std::string& out);
+std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine);
 
 }  // namespace vellumo

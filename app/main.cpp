@@ -1,37 +1,31 @@
-// Program entry: the application title, the main window, the message loop.
+// Program entry: the main window (its creation initialises the program-wide
+// state and opens a file named on the command line), the tips dialog, and the
+// message loop until the main window closes.
 #include <windows.h>
+#include <commctrl.h>
 
-namespace {
-
-const wchar_t kAppTitle[] = L"Vellumo";
-const wchar_t kMainClass[] = L"TForm1";
-
-LRESULT CALLBACK MainWndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-}  // namespace
+#include "app/codewindow.h"
+#include "shell/newfiletips.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  WNDCLASSW wc = {};
-  wc.lpfnWndProc = MainWndProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kMainClass;
-  RegisterClassW(&wc);
-  HWND hwnd = CreateWindowExW(0, kMainClass, kAppTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 428, 336, nullptr, nullptr, instance, nullptr);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, show);
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  vellumo::TForm1 form1;
+  vellumo::Form1 = &form1;
+  if (!form1.Create(instance)) return 1;
+  vellumo::TTipsForm tipsForm;
+  vellumo::TipsForm = &tipsForm;
+  tipsForm.Create(instance, form1.Handle());
+
+  ShowWindow(form1.Handle(), show);
+  UpdateWindow(form1.Handle());
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  vellumo::TipsForm = nullptr;
+  vellumo::Form1 = nullptr;
   return static_cast<int>(msg.wParam);
 }

@@ -1,1 +1,370 @@
 #include "convert/convert.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/programstate.h"
+#include "convert/fileio.h"
+
+namespace vellumo {
+
+CodeTableData CodeTable;
+bool TableLoaded = false;
+std::uint8_t TokenMode = 2;
+CodeType CurrentCodeType = 0;
+
+namespace {
+
+const char kHexDigits[] = "0123456789ABCDEF";
+constexpr std::uint32_t kStars = 2u | (std::uint32_t('*') << 8) | (std::uint32_t('*') << 16);
+constexpr std::uint32_t kReplacement = 0xFFFD;  // U+FFFD: no table maps it, so it shows "**"
+
+int UpperHexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+int HexValue(char c) {
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  int v = UpperHexValue(c);
+  return v < 0 ? 0 : v;
+}
+
+// The code unit of four upper-case hex digits, or -1.
+long UpperHexUnit(const char* k) {
+  long v = 0;
+  for (int i = 0; i < 4; ++i) {
+    int d = UpperHexValue(k[i]);
+    if (d < 0) return -1;
+    v = v * 16 + d;
+  }
+  return v;
+}
+
+std::string UnitHex(std::uint32_t unit) {
+  char s[5] = {kHexDigits[(unit >> 12) & 15], kHexDigits[(unit >> 8) & 15],
+               kHexDigits[(unit >> 4) & 15], kHexDigits[unit & 15], 0};
+  return s;
+}
+
+// How many bytes of UTF-8 at b (n bytes available) one character covers, and
+// whether they form a complete well-formed sequence. A malformed sequence
+// covers its maximal subpart: the lead and the continuation bytes that are
+// valid where they stand, at least one byte.
+std::size_t Utf8Coverage(const unsigned char* b, std::size_t n, bool& complete) {
+  const unsigned char lead = b[0];
+  complete = false;
+  if (lead <= 0x7F) {
+    complete = true;
+    return 1;
+  }
+  std::size_t trail;
+  unsigned char lo = 0x80, hi = 0xBF;  // range of the first continuation byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    trail = 1;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    trail = 2;
+    if (lead == 0xE0) lo = 0xA0;  // no overlongs
+    if (lead == 0xED) hi = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    trail = 3;
+    if (lead == 0xF0) lo = 0x90;
+    if (lead == 0xF4) hi = 0x8F;  // nothing above 10FFFF
+  } else {
+    return 1;  // C0, C1, F5-FF and stray continuation bytes
+  }
+  std::size_t i = 1;
+  for (; i <= trail && i < n; ++i) {
+    const unsigned char l = i == 1 ? lo : 0x80, h = i == 1 ? hi : 0xBF;
+    if (b[i] < l || b[i] > h) break;
+  }
+  complete = i == trail + 1;
+  return i;
+}
+
+void AddLine(CodeTableData& table, std::vector<bool>& seen, const char* p, std::size_t len) {
+  if (len > 0 && p[0] == '#') return;
+  table.lines.emplace_back(p, len);
+  if (len < 12) return;
+  const char* key = p + 8;
+  std::uint32_t entry;
+  if (p[0] == ' ')
+    entry = 1u | (std::uint32_t(static_cast<unsigned char>(p[1])) << 8);
+  else
+    entry = 2u | (std::uint32_t(static_cast<unsigned char>(p[0])) << 8) |
+            (std::uint32_t(static_cast<unsigned char>(p[1])) << 16);
+  long unit = UpperHexUnit(key);
+  if (unit >= 0) {
+    if (!seen[unit]) {
+      seen[unit] = true;
+      table.units[unit] = entry;
+    }
+  } else {
+    table.otherKeys.emplace(std::string(key, 4), p[0] == ' ' ? std::string(p + 1, 1)
+                                                             : std::string(p, 2));
+  }
+}
+
+const std::uint32_t* UnitMap() {
+  static const std::vector<std::uint32_t> stars(65536, kStars);
+  if (!TableLoaded || CodeTable.units.size() != 65536) return stars.data();
+  return CodeTable.units.data();
+}
+
+inline char* Emit(char* d, const std::uint32_t* map, std::uint32_t unit) {
+  const std::uint32_t e = map[unit];
+  d[0] = static_cast<char>(e >> 8);
+  d[1] = static_cast<char>(e >> 16);
+  return d + (e & 0xFF);
+}
+
+}  // namespace
+
+void CodeTableData::Clear() {
+  lines.clear();
+  units.clear();
+  otherKeys.clear();
+}
+
+std::string CodeTableFileName(CodeType codeType) {
+  static const char* const kNames[] = {"dll\\Gb2312.dll", "dll\\KOREAN.dll", "dll\\JIS.DLL",
+                                       "dll\\BIG5.DLL"};
+  if (codeType > 3) return std::string();
+  return ProgramDir + kNames[codeType];
+}
+
+CodeTableData ParseCodeTable(const std::string& fileBytes) {
+  CodeTableData table;
+  table.units.assign(65536, kStars);
+  std::vector<bool> seen(65536, false);
+  const char* s = fileBytes.data();
+  const void* nul = std::memchr(s, 0, fileBytes.size());
+  const std::size_t end = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - s)
+                              : fileBytes.size();
+  std::size_t pos = 0;
+  while (pos < end) {
+    std::size_t q = pos;
+    while (q < end && s[q] != '\r' && s[q] != '\n') ++q;
+    AddLine(table, seen, s + pos, q - pos);
+    pos = q;
+    if (pos < end && s[pos] == '\r') ++pos;
+    if (pos < end && s[pos] == '\n') ++pos;
+  }
+  return table;
+}
+
+bool LoadCodeTable() {
+  CodeTable.Clear();
+  TableLoaded = false;
+  const std::string path = CodeTableFileName(CurrentCodeType);
+  if (path.empty()) return false;
+  std::string bytes;
+  if (ReadWholeFile(path, bytes) != 0) return false;
+  CodeTable = ParseCodeTable(bytes);
+  TableLoaded = true;
+  return true;
+}
+
+std::string LookupCode(const std::string& key) {
+  if (key.size() != 4 || !TableLoaded) return "**";
+  long unit = UpperHexUnit(key.data());
+  if (unit >= 0) {
+    if (CodeTable.units.size() != 65536) return "**";
+    const std::uint32_t e = CodeTable.units[unit];
+    const char bytes[2] = {static_cast<char>(e >> 8), static_cast<char>(e >> 16)};
+    return std::string(bytes, e & 0xFF);
+  }
+  auto it = CodeTable.otherKeys.find(key);
+  return it == CodeTable.otherKeys.end() ? "**" : it->second;
+}
+
+std::string BytesToHex(const std::string& bytes) {
+  std::string hex(bytes.size() * 2, '0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(bytes[i]);
+    hex[2 * i] = kHexDigits[b >> 4];
+    hex[2 * i + 1] = kHexDigits[b & 15];
+  }
+  return hex;
+}
+
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+std::string NextHexPair(std::string& hex) {
+  std::string result;
+  std::size_t i = 0;
+  while (i < hex.size() && result.size() < 2) {
+    const char c = hex[i++];
+    if (IsHexDigit(c)) result += c;
+  }
+  hex.erase(0, i);
+  return result;
+}
+
+std::string NextHexToken(std::string& hex, std::uint8_t mode) {
+  if (hex.size() < 2) return std::string();
+  std::size_t n;
+  if (mode != 0) {
+    n = 4;
+  } else {
+    const char c = hex[0];
+    if (c >= '0' && c <= '7') {
+      n = 2;
+    } else if (c == 'C' || c == 'D') {
+      n = 4;
+    } else if (c == 'E') {
+      n = 6;
+    } else {
+      hex.erase(0, 2);  // a byte that begins no sequence goes whole
+      return std::string();
+    }
+  }
+  std::string token = hex.substr(0, n);
+  hex.erase(0, token.size());
+  return token;
+}
+
+std::string Utf8HexToUnicodeHex(const std::string& hex) {
+  std::string rest = hex;
+  std::string result;
+  while (rest.size() >= 2) {
+    // Decide well-formedness on the bytes before cutting a token, so that a
+    // malformed sequence costs one replacement and nothing after it.
+    unsigned char bytes[4];
+    std::size_t have = 0;
+    while (have < 4 && 2 * have + 1 < rest.size()) {
+      const int hi = UpperHexValue(rest[2 * have]), lo = UpperHexValue(rest[2 * have + 1]);
+      if (hi < 0 || lo < 0) break;
+      bytes[have++] = static_cast<unsigned char>(hi * 16 + lo);
+    }
+    bool complete = false;
+    const std::size_t covered = have ? Utf8Coverage(bytes, have, complete) : 1;
+    if (!complete || covered == 4) {
+      rest.erase(0, 2 * covered);
+      result += UnitHex(kReplacement);
+      continue;
+    }
+    const std::string token = NextHexToken(rest, 0);
+    if (token.size() == 2)
+      result += "00" + token;
+    else if (token.size() == 4)
+      result += Utf8Hex2ToUnicodeHex(token);
+    else if (token.size() == 6)
+      result += Utf8Hex3ToUnicodeHex(token);
+  }
+  return result;  // a single digit left over is dropped
+}
+
+std::string Utf8Hex2ToUnicodeHex(const std::string& digits) {
+  if (digits.size() != 4) return digits;
+  for (char c : digits)
+    if (!IsHexDigit(c)) return digits;
+  const int b1 = HexValue(digits[0]) * 16 + HexValue(digits[1]);
+  const int b2 = HexValue(digits[2]) * 16 + HexValue(digits[3]);
+  return UnitHex(static_cast<std::uint32_t>(((b1 & 0x1F) << 6) | (b2 & 0x3F)));
+}
+
+std::string Utf8Hex3ToUnicodeHex(const std::string& digits) {
+  auto digit = [&](std::size_t i) { return i < digits.size() ? digits[i] : '0'; };
+  const char n = digit(1);
+  std::int32_t a = HexValue(digit(2)) * 16 + HexValue(digit(3)) - 128;
+  std::int32_t b = HexValue(digit(4)) * 16 + HexValue(digit(5)) - 128;
+  b = b + (a % 4) * 64;
+  a = a / 4;
+  char buf[24];
+  std::snprintf(buf, sizeof buf, "%X%02X", static_cast<unsigned>(a), static_cast<unsigned>(b));
+  return std::string(1, n) + buf;
+}
+
+std::string SwapHexPairs(const std::string& hex) {
+  std::string rest = hex;
+  std::string result;
+  while (!rest.empty()) {
+    const std::string a = NextHexPair(rest);
+    const std::string b = NextHexPair(rest);
+    result += b;
+    result += a;
+  }
+  return result;
+}
+
+std::string UnicodeHexToNative(const std::string& unicodeHex) {
+  std::string rest = unicodeHex;
+  std::string result;
+  while (rest.size() >= 2) {
+    std::string token = NextHexToken(rest, TokenMode);
+    if (token.size() == 2) token = "00" + token;
+    result += LookupCode(token);
+  }
+  result += rest;
+  return result;
+}
+
+void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
+  out.resize(2 * size);  // at most one code unit per byte
+  const std::uint32_t* map = UnitMap();
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
+  char* d = out.empty() ? nullptr : &out[0];
+  char* const start = d;
+  std::size_t i = 0;
+  while (i < size) {
+    // Runs of ASCII eight bytes at a time.
+    while (i + 8 <= size) {
+      std::uint64_t w;
+      std::memcpy(&w, p + i, 8);
+      if (w & 0x8080808080808080ull) break;
+      for (int k = 0; k < 8; ++k) d = Emit(d, map, p[i + k]);
+      i += 8;
+    }
+    if (i >= size) break;
+    const unsigned b = p[i];
+    std::uint32_t unit = kReplacement;
+    std::size_t len = 1;
+    auto cont = [&](std::size_t k) { return i + k < size && (p[i + k] & 0xC0) == 0x80; };
+    if (b < 0x80) {
+      unit = b;
+    } else if (b < 0xC2) {
+      // stray continuation byte or overlong lead
+    } else if (b < 0xE0) {
+      if (cont(1)) {
+        unit = ((b & 0x1F) << 6) | (p[i + 1] & 0x3F);
+        len = 2;
+      }
+    } else if (b < 0xF0) {
+      const unsigned lo = b == 0xE0 ? 0xA0 : 0x80, hi = b == 0xED ? 0x9F : 0xBF;
+      if (i + 1 < size && p[i + 1] >= lo && p[i + 1] <= hi) {
+        if (cont(2)) {
+          unit = ((b & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F);
+          len = 3;
+        } else {
+          len = 2;
+        }
+      }
+    } else if (b < 0xF5) {
+      const unsigned lo = b == 0xF0 ? 0x90 : 0x80, hi = b == 0xF4 ? 0x8F : 0xBF;
+      if (i + 1 < size && p[i + 1] >= lo && p[i + 1] <= hi) {
+        len = cont(2) ? (cont(3) ? 4 : 3) : 2;  // outside the tables either way
+      }
+    }
+    d = Emit(d, map, unit);
+    i += len;
+  }
+  out.resize(static_cast<std::size_t>(d - start));
+}
+
+void Utf16BytesToNative(const char* bytes, std::size_t size, std::string& out) {
+  out.resize(size + 1);  // at most two bytes per code unit
+  const std::uint32_t* map = UnitMap();
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
+  char* d = &out[0];
+  char* const start = d;
+  std::size_t i = 0;
+  for (; i + 1 < size; i += 2) d = Emit(d, map, p[i] | (std::uint32_t(p[i + 1]) << 8));
+  if (i < size) d = Emit(d, map, p[i]);  // an odd last byte reads as 00xx
+  out.resize(static_cast<std::size_t>(d - start));
+}
+
+}  // namespace vellumo

@@ -1,0 +1,451 @@
+#include "app/codewindow.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <vector>
+
+#include "app/cmdline.h"
+#include "app/displaycodepage.h"
+#include "app/errorbox.h"
+#include "app/loader.h"
+#include "app/menuids.h"
+#include "app/programstate.h"
+#include "app/textbox.h"
+#include "shell/newfiletips.h"
+
+namespace vellumo {
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+const wchar_t kCaption[] = L"Vellumo (GB2312 Big5 韩码 日码 Unicode)";
+constexpr int kClientWidth = 420;
+constexpr int kClientHeight = 290;
+constexpr int kStatusBarHeight = 19;
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+
+struct MenuEntry {
+  UINT id;  // 0: separator
+  const wchar_t* caption;
+  ULONG_PTR tag;
+};
+
+void AppendItem(HMENU menu, const MenuEntry& e) {
+  MENUITEMINFOW mi = {};
+  mi.cbSize = sizeof mi;
+  if (!e.id) {
+    mi.fMask = MIIM_FTYPE;
+    mi.fType = MFT_SEPARATOR;
+  } else {
+    mi.fMask = MIIM_ID | MIIM_STRING | MIIM_DATA;
+    mi.wID = e.id;
+    mi.dwTypeData = const_cast<wchar_t*>(e.caption);
+    mi.dwItemData = e.tag;
+  }
+  InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &mi);
+}
+
+HMENU Popup(HMENU bar, const wchar_t* caption, std::initializer_list<MenuEntry> items) {
+  HMENU popup = CreatePopupMenu();
+  for (const auto& e : items) AppendItem(popup, e);
+  AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), caption);
+  return popup;
+}
+
+// CodeType chosen by a Code menu item's Tag.
+CodeType CodeTypeOfTag(ULONG_PTR tag) {
+  switch (tag) {
+    case 2: return 3;
+    case 3: return 1;
+    case 4: return 2;
+    default: return 0;
+  }
+}
+
+std::wstring ProgramFolder() {
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      std::wstring full(path.data(), n);
+      return full.substr(0, full.rfind(L'\\') + 1);
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+bool ExistingFile(const std::wstring& path) {
+  DWORD attr = GetFileAttributesW(path.c_str());
+  return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Bytes of the text in the system code page.
+int SystemCodePageLength(const std::wstring& text) {
+  if (text.empty()) return 0;
+  return WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                             nullptr, nullptr);
+}
+
+// The open or save dialog: filter "*.txt", default extension txt, no
+// existing-file or overwrite question. name holds the last choice.
+bool AskFileName(HWND owner, bool save, std::wstring& name, const std::wstring& initialDir) {
+  std::vector<wchar_t> buf(32768, L'\0');
+  name.copy(buf.data(), buf.size() - 1);
+  OPENFILENAMEW ofn = {};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = L"*.txt\0*.txt\0";
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = buf.data();
+  ofn.nMaxFile = static_cast<DWORD>(buf.size());
+  ofn.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+  ofn.lpstrDefExt = L"txt";
+  ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
+  BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
+  if (!ok) return false;
+  name = buf.data();
+  return true;
+}
+
+}  // namespace
+
+bool TForm1::Create(HINSTANCE instance) {
+  instance_ = instance;
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = WndProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  if (!RegisterClassExW(&wc)) return false;
+  CreateMenus();
+  RECT r = {0, 0, kClientWidth, kClientHeight};
+  AdjustWindowRectEx(&r, kWindowStyle, TRUE, 0);
+  hwnd_ = CreateWindowExW(0, kClassName, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                          r.right - r.left, r.bottom - r.top, nullptr, menu_, instance, this);
+  return hwnd_ != nullptr;
+}
+
+void TForm1::CreateMenus() {
+  menu_ = CreateMenu();
+  Popup(menu_, L"文件",
+        {{kMenuOpenFile, L"打开文本", 0},
+         {kMenuNewFile, L"输入Unicode码", 0},
+         {kMenuSaveFile, L"另存为", 0},
+         {0, nullptr, 0},
+         {kMenuNotepad, L"调用Notepad", 0},
+         {0, nullptr, 0},
+         {kMenuQuit, L"退出", 0}});
+  Popup(menu_, L"内码",
+        {{kMenuGb2312, L"中文简体 GB2312", 1},
+         {kMenuBig5, L"中文繁体 BIG5", 2},
+         {kMenuKorean, L"韩文 KOREAN", 3},
+         {kMenuJapanese, L"日文 JIS", 4}});
+  Popup(menu_, L"选项",
+        {{kMenuWrap, L"自动换行", 0}, {kMenuRegTxt, L"与文本关联", 0}, {kMenuN6, L"清除关联", 0}});
+  Popup(menu_, L"帮助", {{kMenuAbout, L"About", 0}, {kMenuHelp, L"How to use", 0}});
+  CheckMenuItem(menu_, kMenuWrap, MF_BYCOMMAND | MF_CHECKED);
+}
+
+LRESULT CALLBACK TForm1::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self ? self->OnMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT TForm1::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE:
+      OnCreate();
+      return 0;
+    case WM_SIZE:
+      LayoutChildren();
+      return 0;
+    case WM_COMMAND:
+      if (lp == 0) OnCommand(LOWORD(wp));
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wp) != WA_INACTIVE) {
+        if (mm_Show_) SetFocus(mm_Show_);
+        RunCommand([this] { FormActivate(); });
+      }
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void TForm1::OnCreate() {
+  windowFont_ = MakeFont(L"MS Sans Serif", 11, DEFAULT_CHARSET);
+  CreateStatusBar();
+  CreateTextBox(0, L"");
+  LayoutChildren();
+  FormCreate();
+}
+
+void TForm1::CreateStatusBar() {
+  statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
+                               WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE |
+                                   CCS_NOPARENTALIGN | CCS_NODIVIDER,
+                               0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kStatusBarId),
+                               instance_, nullptr);
+  SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
+  SetPanelWidth(0, panelWidths_[0]);
+  const wchar_t* texts[6] = {L"", L"内码：", L"未知", L"->", L"", L""};
+  for (int i = 0; i < 6; ++i) SetPanelText(i, texts[i]);
+}
+
+void TForm1::CreateTextBox(int bars, const std::wstring& text) {
+  DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
+  if (bars & 1) style |= WS_HSCROLL;
+  if (bars & 2) style |= WS_VSCROLL;
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  bool hadFocus = mm_Show_ && GetFocus() == mm_Show_;
+  HWND old = mm_Show_;
+  mm_Show_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", nullptr, style, 0, 0, rc.right,
+                             rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0,
+                             hwnd_, reinterpret_cast<HMENU>(kTextBoxId), instance_, nullptr);
+  if (old) DestroyWindow(old);
+  scrollBars_ = bars;
+  SendMessageW(mm_Show_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+  if (textFont_) SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), 0);
+  SetText(text);
+  if (hadFocus) SetFocus(mm_Show_);
+}
+
+void TForm1::LayoutChildren() {
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  int textHeight = rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0;
+  if (mm_Show_) MoveWindow(mm_Show_, 0, 0, rc.right, textHeight, TRUE);
+  if (statusBar_) MoveWindow(statusBar_, 0, textHeight, rc.right, kStatusBarHeight, TRUE);
+}
+
+void TForm1::SetPanelWidth(int index, int width) {
+  panelWidths_[index] = width;
+  int edges[6];
+  int pos = 0;
+  for (int i = 0; i < 5; ++i) edges[i] = pos += panelWidths_[i];
+  edges[5] = -1;  // the last panel runs to the right edge
+  SendMessageW(statusBar_, SB_SETPARTS, 6, reinterpret_cast<LPARAM>(edges));
+}
+
+void TForm1::SetPanelText(int index, const std::wstring& text) {
+  // Two tabs right-align a panel's text; only panel 2 is right-aligned.
+  std::wstring shown = index == 2 ? L"\t\t" + text : text;
+  SendMessageW(statusBar_, SB_SETTEXTW, index, reinterpret_cast<LPARAM>(shown.c_str()));
+}
+
+void TForm1::OnCommand(UINT id) {
+  RunCommand([&] {
+    switch (id) {
+      case kMenuOpenFile: mn_OpenFileClick(); break;
+      case kMenuNewFile: mn_NewFileClick(); break;
+      case kMenuSaveFile: mn_SaveFileClick(); break;
+      case kMenuNotepad: mn_NotepadClick(); break;
+      case kMenuQuit: mn_QuitClick(); break;
+      case kMenuGb2312:
+      case kMenuBig5:
+      case kMenuKorean:
+      case kMenuJapanese: mn_ShowCodeClick(id); break;
+      case kMenuWrap: mn_WrapClick(); break;
+      case kMenuRegTxt: mn_RegTxtClick(); break;
+      case kMenuN6: N6Click(); break;
+      case kMenuAbout: mn_AboutClick(); break;
+      case kMenuHelp: mn_HelpClick(); break;
+    }
+  });
+}
+
+void TForm1::FormCreate() {
+  ProgramDir = Narrow(ProgramFolder());
+  ShowInputTip = true;
+  ShowSavePrompt = true;
+  SaveAnswer = false;
+  TipMode = 0;
+  CurrentCodeType = 0;
+  ChangeCodeType(0);
+  AboutLanguage = "chinese";
+  RECT r;
+  GetWindowRect(hwnd_, &r);
+  int w = r.right - r.left, h = r.bottom - r.top;
+  int left = RoundHalfEven((GetSystemMetrics(SM_CXSCREEN) - w) / 2.0);
+  int top = RoundHalfEven((GetSystemMetrics(SM_CYSCREEN) - h) / 2.0);
+  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RunCommand([this] { Load_Param(); });
+}
+
+void TForm1::Load_Param() {
+  std::wstring arg = CommandLineArgument(GetCommandLineW(), 1);
+  if (arg.empty() || !ExistingFile(arg)) return;
+  CurrentFileName = Narrow(arg);
+  LoadFile(CurrentFileName);
+  MarkCurrentFileName();
+}
+
+void TForm1::mn_OpenFileClick() {
+  if (!CheckFileSave()) return;
+  if (!AskFileName(hwnd_, false, openDialogName_, Widen(ProgramDir))) return;
+  CurrentFileName = Narrow(openDialogName_);
+  LoadFile(CurrentFileName);
+  MarkCurrentFileName();
+}
+
+void TForm1::LoadFile(const std::string& path) {
+  const ByteText& mapping = ByteTextOf(CurrentCodeType);
+  std::wstring text;
+  WIN32_FILE_ATTRIBUTE_DATA info;
+  if (GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &info) &&
+      info.nFileSizeHigh == 0)
+    text.reserve(info.nFileSizeLow / 2 + 64);
+  SourceKind kind = LoadLinesTo(path, [&](const std::string& line) {
+    mapping.Decode(line.data(), line.size(), text);
+    text += L"\r\n";
+  });
+  SetPanelText(2, Widen(SourceKindText(kind)));
+  textCodeType_ = CurrentCodeType;
+  int bars = ScrollBarsFor(text, false);
+  if (bars >= 0 && bars != scrollBars_) {
+    CreateTextBox(bars, text);  // one layout of the text instead of two
+  } else {
+    SetText(text);
+    ApplyScrollBars(ScrollBarsFor(text, true), text);
+  }
+  SetPanelText(5, L"");
+}
+
+void TForm1::MarkCurrentFileName() {
+  std::wstring name = Widen(CurrentFileName);
+  name = name.substr(name.rfind(L'\\') + 1);
+  SetPanelText(0, name);
+  SetPanelWidth(0, RoundHalfEven(SystemCodePageLength(name) * 6.6));
+}
+
+void TForm1::mn_QuitClick() {
+  if (!CheckFileSave()) return;
+  SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+void TForm1::mn_ShowCodeClick(UINT itemId) {
+  if (GetMenuState(menu_, itemId, MF_BYCOMMAND) & MF_CHECKED) return;
+  MENUITEMINFOW mi = {};
+  mi.cbSize = sizeof mi;
+  mi.fMask = MIIM_DATA;
+  GetMenuItemInfoW(menu_, itemId, FALSE, &mi);
+  CurrentCodeType = CodeTypeOfTag(mi.dwItemData);
+  ChangeCodeType(CurrentCodeType);
+  if (!CurrentFileName.empty()) LoadFile(CurrentFileName);
+}
+
+void TForm1::ChangeCodeType(CodeType codeType) {
+  for (UINT id : {kMenuGb2312, kMenuBig5, kMenuKorean, kMenuJapanese})
+    CheckMenuItem(menu_, id, MF_BYCOMMAND | MF_UNCHECKED);
+  const DisplayCodePage& page = DisplayCodePageOf(codeType);
+  UniqueFont font = MakeFont(page.fontName, 13, page.charset);
+  SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  textFont_ = std::move(font);
+  // The same bytes, now read in the new code page; an edit stays an edit.
+  if (textCodeType_ != codeType && GetWindowTextLengthW(mm_Show_) > 0) {
+    std::wstring text = Text();
+    std::string bytes = ByteTextOf(textCodeType_).Encode(text.data(), text.size());
+    std::wstring redrawn;
+    ByteTextOf(codeType).Decode(bytes.data(), bytes.size(), redrawn);
+    bool edited = Edited();
+    SetText(redrawn);
+    carriedEdit_ = edited;
+  }
+  textCodeType_ = codeType;
+  CheckMenuItem(menu_, page.menuId, MF_BYCOMMAND | MF_CHECKED);
+  MENUITEMINFOW mi = {};
+  mi.cbSize = sizeof mi;
+  mi.fMask = MIIM_STRING;
+  mi.dwTypeData = const_cast<wchar_t*>(page.openCaption);
+  SetMenuItemInfoW(menu_, kMenuOpenFile, FALSE, &mi);
+  SetPanelText(4, page.panelText);
+  TableLoaded = LoadCodeTable();
+}
+
+void TForm1::AutoScroll() {
+  std::wstring text = Text();
+  ApplyScrollBars(ScrollBarsFor(text, true), text);
+}
+
+int TForm1::ScrollBarsFor(const std::wstring& text, bool shown) const {
+  RECT r;
+  GetWindowRect(mm_Show_, &r);
+  TextBoxLines lines(text, ByteTextOf(textCodeType_));
+  const HWND box = shown ? mm_Show_ : nullptr;
+  bool wraps = !(scrollBars_ & 1);
+  int bars = 0;
+  if (!(GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED)) {
+    int wider = lines.AnyLineWider(r.right - r.left, wraps ? box : nullptr, wraps);
+    if (wider < 0) return -1;
+    if (wider) bars |= 1;
+  }
+  int taller = lines.MoreLinesThan(r.bottom - r.top, wraps ? box : nullptr, wraps);
+  if (taller < 0) return -1;
+  if (taller) bars |= 2;
+  return bars;
+}
+
+void TForm1::ApplyScrollBars(int bars, const std::wstring& text) {
+  if (bars == scrollBars_) return;
+  CreateTextBox(bars, text);
+}
+
+void TForm1::mn_WrapClick() {
+  bool checked = GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED;
+  CheckMenuItem(menu_, kMenuWrap, MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED));
+  AutoScroll();
+}
+
+void TForm1::mn_SaveFileClick() {
+  if (!AskFileName(hwnd_, true, saveDialogName_, L"")) return;
+  std::string path = Narrow(saveDialogName_);
+  SaveAsFile(path);
+  CurrentFileName = path;
+  MarkCurrentFileName();
+}
+
+bool TForm1::CheckFileSave() {
+  if (!Edited() || !ShowSavePrompt) return true;
+  TipMode = 2;
+  TipsForm->ShowModal();
+  if (!SaveAnswer) return true;
+  return RunCommand([this] { SaveAsFile(CurrentFileName); });
+}
+
+bool TForm1::Edited() const {
+  return carriedEdit_ || SendMessageW(mm_Show_, EM_CANUNDO, 0, 0);
+}
+
+void TForm1::SetText(const std::wstring& text) {
+  SendMessageW(mm_Show_, WM_SETREDRAW, FALSE, 0);
+  SetWindowTextW(mm_Show_, text.c_str());
+  SendMessageW(mm_Show_, EM_EMPTYUNDOBUFFER, 0, 0);
+  SendMessageW(mm_Show_, EM_SETMODIFY, FALSE, 0);
+  SendMessageW(mm_Show_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(mm_Show_, nullptr, TRUE);
+  carriedEdit_ = false;
+}
+
+std::wstring TForm1::Text() const {
+  int n = GetWindowTextLengthW(mm_Show_);
+  std::wstring text(n + 1, L'\0');
+  n = GetWindowTextW(mm_Show_, text.data(), n + 1);
+  text.resize(n);
+  return text;
+}
+
+}  // namespace vellumo

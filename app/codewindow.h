@@ -1,0 +1,91 @@
+// The main window TForm1: menu bar, the text box mm_Show, the status bar, and
+// the document operations (load, save, display code page, scroll bars).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/win32util.h"
+#include "convert/convert.h"
+
+namespace vellumo {
+
+class TForm1 {
+ public:
+  static constexpr wchar_t kClassName[] = L"TForm1";
+
+  // Registers the class and creates the window; FormCreate runs inside.
+  bool Create(HINSTANCE instance);
+  HWND Handle() const { return hwnd_; }
+  HWND TextBox() const { return mm_Show_; }
+  HWND StatusBar() const { return statusBar_; }
+  HINSTANCE Instance() const { return instance_; }
+
+  void FormCreate();
+  void mn_OpenFileClick();
+  // Replaces the text box with the file's lines; throws on failure (the text
+  // box and the panels then stay as they were).
+  void LoadFile(const std::string& path);
+  // Writes the text box's bytes to path; throws CommandError on failure and
+  // leaves an existing file intact.
+  void SaveAsFile(const std::string& path);
+  // The save prompt before a destructive step. False only when the save it
+  // asked for failed (already reported); the caller then stops.
+  bool CheckFileSave();
+  void mn_QuitClick();
+  void mn_ShowCodeClick(UINT itemId);
+  void ChangeCodeType(CodeType codeType);
+  void mn_AboutClick();
+  void mn_HelpClick();
+  void AutoScroll();
+  void mn_WrapClick();
+  void mn_NewFileClick();
+  void mn_SaveFileClick();
+  void FormActivate();
+  void Load_Param();
+  void MarkCurrentFileName();
+  void mn_RegTxtClick();
+  void N6Click();
+  void mn_NotepadClick();
+
+  // Whether the text box was edited since it was last filled.
+  bool Edited() const;
+  void SetPanelText(int index, const std::wstring& text);
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void OnCreate();
+  void OnSize();
+  void OnCommand(UINT id);
+  void CreateMenus();
+  void CreateStatusBar();
+  void CreateTextBox(int bars, const std::wstring& text);
+  void LayoutChildren();
+  void SetPanelWidth(int index, int width);
+  void SetText(const std::wstring& text);
+  std::wstring Text() const;
+  // The scroll bars the text needs; with shown false only when that follows
+  // from the text alone (else -1), with shown true by the text box's lines.
+  int ScrollBarsFor(const std::wstring& text, bool shown) const;
+  void ApplyScrollBars(int bars, const std::wstring& text);
+
+  HINSTANCE instance_ = nullptr;
+  HWND hwnd_ = nullptr;
+  HWND mm_Show_ = nullptr;
+  HWND statusBar_ = nullptr;
+  HMENU menu_ = nullptr;
+  UniqueFont windowFont_;
+  UniqueFont textFont_;
+  int scrollBars_ = 0;        // 1 horizontal, 2 vertical
+  CodeType textCodeType_ = 0;  // the code page the text box's text was read in
+  bool carriedEdit_ = false;  // an edit that a re-decode of the text box took over
+  int panelWidths_[6] = {10, 40, 60, 20, 110, 50};
+  std::wstring openDialogName_;
+  std::wstring saveDialogName_;
+};
+
+extern TForm1* Form1;
+
+}  // namespace vellumo

@@ -1,0 +1,265 @@
+// The shell unit against the real system under Wine: processes, the shell's
+// handlers, the registry verb, the companion-file check and language library.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "app/programstate.h"
+#include "shell/languagestrings.h"
+#include "shell/software.h"
+
+namespace vellumo {
+namespace {
+
+std::string ThisDir() {
+  std::string exe = ExecutablePath();
+  return exe.substr(0, exe.rfind('\\') + 1);
+}
+
+std::string DistDir() {
+  std::string dir = "Z:" + std::string(getenv("VELLUMO_DIST") ? getenv("VELLUMO_DIST") : "");
+  for (auto& c : dir)
+    if (c == '/') c = '\\';
+  if (dir.back() != '\\') dir += '\\';
+  return dir;
+}
+
+std::string ReadFileText(const std::string& path) {
+  HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string text;
+  char buf[4096];
+  DWORD got = 0;
+  while (ReadFile(file, buf, sizeof buf, &got, nullptr) && got) text.append(buf, got);
+  CloseHandle(file);
+  return text;
+}
+
+void WriteFileText(const std::string& path, const std::string& text) {
+  HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+// A fresh empty folder under the temp folder, ending in a backslash.
+std::string MakeTempDir(const std::string& name) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  std::string dir = Narrow(temp) + name + "\\";
+  SHFILEOPSTRUCTW op = {};
+  std::wstring from = Widen(dir.substr(0, dir.size() - 1));
+  from.push_back(L'\0');
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
+  SHFileOperationW(&op);
+  CreateDirectoryW(Widen(dir).c_str(), nullptr);
+  return dir;
+}
+
+std::wstring DefaultValue(HKEY root, const std::wstring& path) {
+  wchar_t data[1024] = {};
+  DWORD bytes = sizeof data - sizeof(wchar_t);
+  if (RegGetValueW(root, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data, &bytes) != ERROR_SUCCESS)
+    return L"<none>";
+  return data;
+}
+
+DWORD SubkeyCount(HKEY root, const std::wstring& path) {
+  HKEY key;
+  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return ~0u;
+  DWORD count = 0;
+  RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
+                   nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  return count;
+}
+
+// ---- RunAndWait ------------------------------------------------------------
+
+TEST(RunAndWait, ReturnsTheExitCode) {
+  std::string child = "\"" + ThisDir() + "shell_child.exe\"";
+  EXPECT_EQ(RunAndWait(child + " 7", true), 7);
+  EXPECT_EQ(RunAndWait(child + " 0", false), 0);
+  EXPECT_EQ(RunAndWait(child + " -3", false), -3);
+}
+
+TEST(RunAndWait, MissingProgramGivesMinusOne) {
+  EXPECT_EQ(RunAndWait("no_such_program_vellumo.exe", true), -1);
+  EXPECT_EQ(RunAndWait("", true), -1);
+}
+
+TEST(RunAndWait, CommandLineOverTheLimitIsRefused) {
+  std::string child = "\"" + ThisDir() + "shell_child.exe\" 5 ";
+  ASSERT_LT(child.size(), kCommandLineLimit);
+  std::string exact = child + std::string(kCommandLineLimit - child.size(), 'x');
+  EXPECT_EQ(RunAndWait(exact, false), 5);
+  EXPECT_EQ(RunAndWait(exact + "x", false), -1);
+  EXPECT_EQ(RunAndWait(child + std::string(600, 'x'), false), -1);
+}
+
+// ---- AllFilesPresent ---------------------------------------------------------
+
+TEST(AllFilesPresent, FilesCountFoldersDoNot) {
+  std::string dir = MakeTempDir("vellumo-present");
+  ProgramDir = dir;
+  CreateDirectoryW(Widen(dir + "dll").c_str(), nullptr);
+  WriteFileText(dir + "dll\\a.txt", "a");
+  WriteFileText(dir + "b.txt", "b");
+  EXPECT_TRUE(AllFilesPresent({"dll\\a.txt", "b.txt"}));
+  EXPECT_TRUE(AllFilesPresent({"DLL\\A.TXT"}));  // the file system ignores case
+  EXPECT_TRUE(AllFilesPresent({}));
+  EXPECT_FALSE(AllFilesPresent({"dll\\a.txt", "missing.txt", "b.txt"}));
+  EXPECT_FALSE(AllFilesPresent({"dll"}));
+  CreateDirectoryW(Widen(dir + "bk.gif").c_str(), nullptr);
+  EXPECT_FALSE(AllFilesPresent({"b.txt", "bk.gif"}));
+}
+
+TEST(AllFilesPresent, DistributionHasEveryCompanionFile) {
+  ProgramDir = DistDir();
+  for (const auto& name : CompanionFiles()) EXPECT_TRUE(AllFilesPresent({name})) << name;
+  EXPECT_EQ(ReadFileText(ProgramDir + "dll\\U2A.dll"), "\xFF\xFE");
+  EXPECT_EQ(ReadFileText(ProgramDir + "bk.gif").substr(0, 6), "GIF89a");
+  EXPECT_NE(ReadFileText(ProgramDir + "howtouse.htm").find("charset=utf-8"), std::string::npos);
+}
+
+// ---- The registry verb -------------------------------------------------------
+
+const wchar_t kVerbKey[] = L"txtfile\\shell\\Runeview";
+const wchar_t kCommandKey[] = L"txtfile\\shell\\Runeview\\command";
+
+TEST(TextAssociation, AddTwiceLeavesOneCleanVerb) {
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, kVerbKey);
+  ASSERT_TRUE(AddTextAssociation("Runeview", "Vellumo", "txtfile"));
+  EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, kVerbKey), L"Vellumo");
+  const std::wstring command = L"\"" + Widen(ExecutablePath()) + L"\" \"%1\"";
+  EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, kCommandKey), command);
+  EXPECT_EQ(SubkeyCount(HKEY_CLASSES_ROOT, kVerbKey), 1u);
+
+  // Something another program left below the verb goes with the next add.
+  HKEY extra;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, L"txtfile\\shell\\Runeview\\extra\\deeper", 0,
+                            nullptr, 0, KEY_WRITE, nullptr, &extra, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(extra);
+  RegSetKeyValueW(HKEY_CLASSES_ROOT, kVerbKey, L"stale", REG_SZ, L"x", 4);
+  ASSERT_EQ(SubkeyCount(HKEY_CLASSES_ROOT, kVerbKey), 2u);
+
+  ASSERT_TRUE(AddTextAssociation("Runeview", "Vellumo", "txtfile"));
+  EXPECT_EQ(SubkeyCount(HKEY_CLASSES_ROOT, kVerbKey), 1u);
+  EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, kCommandKey), command);
+  EXPECT_NE(RegGetValueW(HKEY_CLASSES_ROOT, kVerbKey, L"stale", RRF_RT_ANY, nullptr, nullptr,
+                         nullptr),
+            ERROR_SUCCESS);
+  EXPECT_TRUE(TextAssociationExists("Runeview", "txtfile"));
+}
+
+TEST(TextAssociation, RemoveTwice) {
+  ASSERT_TRUE(AddTextAssociation("Runeview", "Vellumo", "txtfile"));
+  EXPECT_TRUE(RemoveTextAssociation("Runeview", "txtfile"));
+  HKEY key;
+  EXPECT_NE(RegOpenKeyExW(HKEY_CLASSES_ROOT, kVerbKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+  EXPECT_FALSE(TextAssociationExists("Runeview", "txtfile"));
+  EXPECT_FALSE(RemoveTextAssociation("Runeview", "txtfile"));
+  // The class and its other verbs stay.
+  EXPECT_NE(SubkeyCount(HKEY_CLASSES_ROOT, L"txtfile"), ~0u);
+}
+
+TEST(TextAssociation, RefusedKeyRaisesTheError) {
+  // The system refuses a lasting key below a volatile one.
+  HKEY base;
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VellumoTest");
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\VellumoTest", 0, nullptr,
+                            REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &base, nullptr),
+            ERROR_SUCCESS);
+  try {
+    AddTextAssociation("Runeview", "Vellumo", "cls", base);
+    ADD_FAILURE() << "no error raised";
+  } catch (const RegistryError& e) {
+    EXPECT_STREQ(e.what(), "Failed to create key cls\\shell\\Runeview");
+  }
+  EXPECT_FALSE(TextAssociationExists("Runeview", "cls", base));
+  RegCloseKey(base);
+  RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VellumoTest");
+}
+
+// ---- The shell's handlers -----------------------------------------------------
+
+void RegisterRecorder(const std::wstring& keyPath) {
+  const std::wstring command = L"\"" + Widen(ThisDir()) + L"shell_recorder.exe\" \"%1\"";
+  ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, keyPath.c_str(), nullptr, REG_SZ, command.c_str(),
+                            static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))),
+            ERROR_SUCCESS);
+}
+
+std::string WaitRecorded(std::size_t lines) {
+  const std::string path = ThisDir() + "recorded.txt";
+  for (int i = 0; i < 300; ++i) {
+    std::string text = ReadFileText(path);
+    std::size_t n = 0;
+    for (char c : text) n += c == '\n';
+    if (n >= lines) return text;
+    Sleep(50);
+  }
+  return ReadFileText(path);
+}
+
+TEST(OpenWithShell, ReachesTheHandlerOfTheTarget) {
+  DeleteFileW(Widen(ThisDir() + "recorded.txt").c_str());
+  RegSetKeyValueW(HKEY_CLASSES_ROOT, L".htm", nullptr, REG_SZ, L"htmlfile", 18);
+  RegisterRecorder(L"htmlfile\\shell\\open\\command");
+  RegisterRecorder(L"mailto\\shell\\open\\command");
+
+  const std::string page = DistDir() + "howtouse.htm";
+  OpenWithShell(page);
+  EXPECT_EQ(WaitRecorded(1), page + "\n");
+  OpenWithShell("mailto:author@vellumo.example.org");
+  std::string both = WaitRecorded(2);
+  EXPECT_NE(both.find("mailto:author@vellumo.example.org"), std::string::npos) << both;
+  // Nothing to open: no handler runs and nothing is reported.
+  OpenWithShell(DistDir() + "no_such_page.htm");
+}
+
+// ---- The language library -------------------------------------------------------
+
+TEST(LanguageStrings, ChineseLibraryHasEveryText) {
+  std::map<unsigned, std::string> texts;
+  ASSERT_TRUE(ReadLanguageStrings(DistDir() + "language\\Chinese_about.dll", AboutStringIds(), &texts));
+  ASSERT_EQ(texts.size(), 10u);
+  EXPECT_EQ(texts[1], "地址");
+  EXPECT_EQ(texts[2], "确定");
+  EXPECT_EQ(texts[3], "后退");
+  EXPECT_EQ(texts[4], "前进");
+  EXPECT_EQ(texts[5], "关于本软件");
+  EXPECT_EQ(texts[6].rfind("访问主页http", 0), 0u) << texts[6];
+  EXPECT_EQ(texts[7], "欢迎给我来信");
+  EXPECT_EQ(texts[8], "欢迎给我留言");
+  EXPECT_EQ(texts[10], "导出到IE浏览器");
+  EXPECT_EQ(texts[13], "地址：");
+}
+
+TEST(LanguageStrings, LongTextIsCutAndMissingIdIsEmpty) {
+  std::map<unsigned, std::string> texts;
+  ASSERT_TRUE(ReadLanguageStrings(ThisDir() + "long_strings.dll", {1, 9}, &texts));
+  std::wstring cut = Widen(texts[1]);
+  EXPECT_EQ(cut.size(), 253u);
+  EXPECT_EQ(cut, std::wstring(150, L'文') + std::wstring(103, L'a'));
+  EXPECT_EQ(texts[9], "");
+}
+
+TEST(LanguageStrings, MissingLibraryLeavesTextsAlone) {
+  std::map<unsigned, std::string> texts{{2, "keep"}};
+  EXPECT_FALSE(ReadLanguageStrings(DistDir() + "language\\none_about.dll", AboutStringIds(), &texts));
+  EXPECT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[2], "keep");
+}
+
+}  // namespace
+}  // namespace vellumo

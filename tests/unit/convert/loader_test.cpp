@@ -1,0 +1,212 @@
+// The line rule, the kind of a file, the first-line rules and load failures.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "app/loader.h"
+#include "convert/convert.h"
+#include "support.h"
+
+namespace vellumo {
+namespace {
+
+using testing::ReferenceLines;
+using testing::ScopedTable;
+using testing::SmallTable;
+using V = std::vector<std::string>;
+
+V Cut(const std::string& text, std::size_t chunk = 0) {
+  V lines;
+  LineCutter cutter([&](const std::string& l) { lines.push_back(l); });
+  if (chunk == 0) chunk = text.size() + 1;
+  for (std::size_t i = 0; i < text.size(); i += chunk)
+    if (!cutter.Feed(text.data() + i, std::min(chunk, text.size() - i))) break;
+  cutter.Finish();
+  return lines;
+}
+
+V Convert(const std::string& text, SourceKind* kind = nullptr) {
+  V lines;
+  SourceKind k = ConvertTextTo(text, [&](const std::string& l) { lines.push_back(l); });
+  if (kind) *kind = k;
+  return lines;
+}
+
+TEST(LineRule, SpecifiedCases) {
+  EXPECT_EQ(Cut("A\r\nB"), (V{"A", "B"}));
+  EXPECT_EQ(Cut("A\nB"), (V{"A", "B"}));
+  EXPECT_EQ(Cut("A\rB\n"), (V{"AB"}));
+  EXPECT_EQ(Cut("A\n\r"), (V{"A", ""}));
+  EXPECT_EQ(Cut(""), V{});
+  EXPECT_EQ(Cut("\n"), (V{""}));
+  EXPECT_EQ(Cut("\r"), (V{""}));
+  EXPECT_EQ(Cut("A\rB\rC"), (V{"ABC"}));  // CR-only line ends: one line
+  EXPECT_EQ(Cut("A\nB\x1A" "C\nD"), (V{"A", "B"}));
+  EXPECT_EQ(Cut("A\n\x1A" "B"), (V{"A"}));
+  EXPECT_EQ(Cut(std::string(300, 'x') + "\n"), (V{std::string(300, 'x')}));
+  EXPECT_EQ(Cut(std::string("a\0b\n", 4)), (V{std::string("a\0b", 3)}));
+}
+
+TEST(LineRule, ChunkBoundariesChangeNothing) {
+  std::mt19937 rng(11);
+  const char alphabet[] = "ab\r\n\x1A";
+  for (int round = 0; round < 500; ++round) {
+    std::string text;
+    const int n = rng() % 60;
+    for (int i = 0; i < n; ++i) text += alphabet[rng() % (rng() % 7 == 0 ? 5 : 4)];
+    const V expected = ReferenceLines(text);
+    for (std::size_t chunk : {1, 2, 3, 7, 64})
+      ASSERT_EQ(Cut(text, chunk), expected) << "chunk " << chunk;
+  }
+}
+
+TEST(SourceKindOf, FirstLine) {
+  EXPECT_EQ(DetectSourceKind(""), SourceKind::Ansi);
+  EXPECT_EQ(DetectSourceKind("\xEF\xBB\xBF"), SourceKind::Ansi);  // exactly three bytes
+  EXPECT_EQ(DetectSourceKind("\xEF\xBB\xBF" "A"), SourceKind::Utf8);
+  EXPECT_EQ(DetectSourceKind("\xFF\xFE"), SourceKind::Ansi);
+  EXPECT_EQ(DetectSourceKind(std::string("\xFF\xFE\x00", 3)), SourceKind::Unicode);
+  EXPECT_EQ(DetectSourceKind("\xFE\xFF" "AB"), SourceKind::Ansi);
+  EXPECT_STREQ(SourceKindText(SourceKind::Utf8), "UTF-8");
+  EXPECT_STREQ(SourceKindText(SourceKind::Ansi), "ANSI");
+  EXPECT_STREQ(SourceKindText(SourceKind::Unicode), "Unicode");
+}
+
+TEST(SourceKindOf, FilesByTheirFirstBytes) {
+  ScopedTable table(SmallTable());
+  SourceKind kind;
+  EXPECT_EQ(Convert("", &kind), V{});
+  EXPECT_EQ(kind, SourceKind::Ansi);
+  EXPECT_EQ(Convert("\xEF\xBB\xBF", &kind), (V{"\xEF\xBB\xBF"}));
+  EXPECT_EQ(kind, SourceKind::Ansi);
+  EXPECT_EQ(Convert("\xEF\xBB\xBF\r\nx", &kind), (V{"\xEF\xBB\xBF", "x"}));
+  EXPECT_EQ(kind, SourceKind::Ansi);
+  Convert("\xFF\xFE", &kind);
+  EXPECT_EQ(kind, SourceKind::Ansi);
+  Convert(std::string("\xFF\xFE\x0D\x00\x0A\x00", 6), &kind);
+  EXPECT_EQ(kind, SourceKind::Unicode);
+  Convert(std::string("\xFF\xFE\x00\x00", 4), &kind);
+  EXPECT_EQ(kind, SourceKind::Unicode);
+  Convert(std::string("\xFF\xFE\x0A\x4E", 4), &kind);  // U+4E0A cuts the first line short
+  EXPECT_EQ(kind, SourceKind::Ansi);
+  Convert(std::string("\xEF\r\r\xBB\xBF\r" "A", 7), &kind);  // CR bytes are not part of the line
+  EXPECT_EQ(kind, SourceKind::Utf8);
+}
+
+TEST(FirstLineRules, Utf8DropsTheSignatureBytes) {
+  ScopedTable table(SmallTable());
+  SourceKind kind;
+  // FEFF converts to two display bytes, which go; later lines convert whole.
+  EXPECT_EQ(Convert("\xEF\xBB\xBF" "A\r\n\xE4\xB8\xAD" "b\r\n", &kind), (V{"A", "\xD6\xD0" "b"}));
+  EXPECT_EQ(kind, SourceKind::Utf8);
+  EXPECT_EQ(TokenMode, 2);
+  // A signature the table lacks is "**", which goes just the same.
+  ScopedTable plain(testing::TableLine(0x41, "A"));
+  EXPECT_EQ(Convert("\xEF\xBB\xBF" "AA"), (V{"AA"}));
+}
+
+TEST(FirstLineRules, UnicodeWorkedExample) {
+  ScopedTable table(SmallTable());
+  const std::string file("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00\x0D\x00\x0A\x00", 18);
+  EXPECT_EQ(Cut(file), (V{std::string("\xFF\xFE\x41\x00\x42\x00\x00", 7),
+                          std::string("\x00\x43\x00\x44\x00\x00", 6), std::string("\x00", 1)}));
+  EXPECT_EQ(Convert(file), (V{"AB", "CD", ""}));
+  // Without a final line end the last line loses its high byte: 0044 becomes 44 -> 0044.
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00", 14)),
+            (V{"AB", "CD"}));
+}
+
+// The fast path gives the pipeline's bytes for every line and position.
+TEST(FastPath, EqualsThePipelineOnRandomLines) {
+  std::mt19937 rng(3);
+  const unsigned char pool[] = {0x00, 0x41, 0x61, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xA9, 0xAD,
+                                0xB8, 0xBB, 0xBF, 0xC0, 0xC1, 0xC2, 0xC3, 0xDF, 0xE0, 0xE4, 0xE6,
+                                0xED, 0xEE, 0xEF, 0xF0, 0xF1, 0xF4, 0xF5, 0xFE, 0xFF, 0x2D, 0x4E};
+  for (bool loaded : {true, false}) {
+    ScopedTable table(SmallTable() + "#\n" + testing::TableLine(0xFFFD, "?!"), loaded);
+    std::string out;
+    for (int round = 0; round < 20000; ++round) {
+      std::string line;
+      const int n = rng() % 24;
+      for (int i = 0; i < n; ++i)
+        line += rng() % 3 ? char(pool[rng() % sizeof pool]) : char(rng() & 0xFF);
+      for (SourceKind kind : {SourceKind::Utf8, SourceKind::Unicode, SourceKind::Ansi})
+        for (bool first : {true, false}) {
+          ConvertLine(kind, line, first, out);
+          ASSERT_EQ(out, ConvertLineByPipeline(kind, line, first))
+              << "kind " << int(kind) << " first " << first << " line " << BytesToHex(line);
+        }
+    }
+  }
+}
+
+class LoadFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("vellumo-load-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  std::string Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    return (dir_ / name).string();
+  }
+  std::filesystem::path dir_;
+};
+
+TEST_F(LoadFiles, ReadsAcrossBufferBoundaries) {
+  ScopedTable table(SmallTable());
+  std::string text = "\xEF\xBB\xBF";
+  V expected;
+  for (int i = 0; i < 20000; ++i) {
+    std::string line = std::to_string(i) + (i % 3 ? "\xE4\xB8\xAD" : "\xE6\x96\x87");
+    text += line + "\r\n";
+  }
+  const std::string path = Write("big.txt", text);
+  const LoadedText loaded = LoadLines(path);
+  EXPECT_EQ(loaded.kind, SourceKind::Utf8);
+  EXPECT_EQ(loaded.lines, Convert(text));
+  ASSERT_EQ(loaded.lines.size(), 20000u);
+  EXPECT_EQ(loaded.lines[1], "1\xD6\xD0");
+}
+
+TEST_F(LoadFiles, LongFirstLineOfCarriageReturnsStillFindsTheKind) {
+  ScopedTable table(SmallTable());
+  const std::string path = Write("cr.txt", std::string(200000, '\r') + "\xEF\xBB\xBF" "AB\n" "C");
+  const LoadedText loaded = LoadLines(path);
+  EXPECT_EQ(loaded.kind, SourceKind::Utf8);
+  EXPECT_EQ(loaded.lines, (V{"AB", "C"}));
+}
+
+TEST_F(LoadFiles, FailuresCarryTheSystemCode) {
+  auto codeOf = [](const std::string& path) {
+    try {
+      LoadLines(path);
+    } catch (const LoadError& e) {
+      return std::make_pair(e.code(), std::string(e.what()));
+    }
+    return std::make_pair(0, std::string());
+  };
+  EXPECT_EQ(codeOf((dir_ / "missing.txt").string()), std::make_pair(2, std::string("File not found")));
+  EXPECT_EQ(codeOf(dir_.string()).first, 5);  // a folder is not a file
+  EXPECT_EQ(codeOf((dir_ / "no" / "such.txt").string()).first, 2);
+  EXPECT_EQ(codeOf(Write("f", "x") + "/sub").first, 3);
+  EXPECT_EQ(codeOf("").first, 3);
+}
+
+TEST(IoErrors, Messages) {
+  EXPECT_EQ(IoErrorMessage(2), "File not found");
+  EXPECT_EQ(IoErrorMessage(3), "Invalid filename");
+  EXPECT_EQ(IoErrorMessage(4), "Too many open files");
+  EXPECT_EQ(IoErrorMessage(5), "File access denied");
+  EXPECT_EQ(IoErrorMessage(100), "Read beyond end of file");
+  EXPECT_EQ(IoErrorMessage(101), "Disk full");
+  EXPECT_EQ(IoErrorMessage(106), "Invalid numeric input");
+  EXPECT_EQ(IoErrorMessage(32), "I/O error 32");
+}
+
+}  // namespace
+}  // namespace vellumo

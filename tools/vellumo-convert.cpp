@@ -1,0 +1,216 @@
+// vellumo-convert: loads a text file exactly as the viewer does (line rule,
+// kind, first-line rules, conversion through the code mapping table) and
+// writes the bytes the text box would hold, every line followed by CR LF.
+// Streams line by line, so memory stays flat whatever the file's size.
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/loader.h"
+#include "app/programstate.h"
+#include "convert/convert.h"
+#include "convert/fileio.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+#ifndef VELLUMO_BUILD_DIST
+#define VELLUMO_BUILD_DIST ""
+#endif
+
+namespace {
+
+using namespace vellumo;
+
+#ifdef _WIN32
+const char kSeparator = '\\';
+#else
+const char kSeparator = '/';
+#endif
+
+const char kUsage[] =
+    "usage: vellumo-convert [--code gb2312|korean|japanese|big5] [--tables DIR] [-o OUT] FILE\n"
+    "  Converts FILE as the viewer shows it into bytes of the display code page\n"
+    "  (default gb2312), every line followed by CR LF, to OUT or standard output.\n"
+    "  DIR is a program folder holding dll\\ with the code mapping tables; by\n"
+    "  default the folder of this command, then the build's distribution folder.\n"
+    "  The kind of FILE (UTF-8, ANSI or Unicode) is written to standard error.\n";
+
+int Usage(const char* problem) {
+  if (problem) std::fprintf(stderr, "vellumo-convert: %s\n", problem);
+  std::fputs(kUsage, stderr);
+  return 2;
+}
+
+// The error box's rule: a final "." unless the message already ends in one.
+std::string WithPeriod(const std::string& message) {
+  if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') return message + ".";
+  return message;
+}
+
+std::string WithSeparator(std::string dir) {
+  if (!dir.empty() && dir.back() != '/' && dir.back() != '\\') dir += kSeparator;
+  return dir;
+}
+
+#ifdef _WIN32
+std::string ToUtf8(const wchar_t* w) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
+  if (n <= 1) return std::string();
+  std::string s(static_cast<std::size_t>(n - 1), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, w, -1, &s[0], n, nullptr, nullptr);
+  return s;
+}
+
+std::wstring ToWide(const std::string& s) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0);
+  if (n <= 1) return std::wstring();
+  std::wstring w(static_cast<std::size_t>(n - 1), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, &w[0], n);
+  return w;
+}
+
+std::string CommandFolder() {
+  std::vector<wchar_t> path(32768);
+  const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  if (n == 0 || n >= path.size()) return std::string();
+  std::string p = ToUtf8(path.data());
+  return p.substr(0, p.find_last_of("\\/") + 1);
+}
+
+FILE* OpenOutput(const std::string& path) { return _wfopen(ToWide(path).c_str(), L"wb"); }
+void RemoveOutput(const std::string& path) { _wremove(ToWide(path).c_str()); }
+#else
+std::string CommandFolder() {
+  std::vector<char> path(4096);
+  const ssize_t n = readlink("/proc/self/exe", path.data(), path.size() - 1);
+  if (n <= 0) return std::string();
+  std::string p(path.data(), static_cast<std::size_t>(n));
+  return p.substr(0, p.find_last_of('/') + 1);
+}
+
+FILE* OpenOutput(const std::string& path) { return std::fopen(path.c_str(), "wb"); }
+void RemoveOutput(const std::string& path) { std::remove(path.c_str()); }
+#endif
+
+bool TableOpens(const std::string& programDir, CodeType code) {
+  const std::string saved = ProgramDir;
+  ProgramDir = programDir;
+  InputFile file;
+  const bool ok = file.Open(CodeTableFileName(code)) == 0;
+  ProgramDir = saved;
+  return ok;
+}
+
+int Run(const std::vector<std::string>& args) {
+  CodeType code = 0;
+  std::string tables, out, file;
+  bool haveFile = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](const char* what) -> const std::string* {
+      if (i + 1 >= args.size()) {
+        Usage((std::string(what) + " needs a value").c_str());
+        return nullptr;
+      }
+      return &args[++i];
+    };
+    if (a == "-h" || a == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    } else if (a == "--code") {
+      const std::string* v = value("--code");
+      if (!v) return 2;
+      static const char* const kNames[] = {"gb2312", "korean", "japanese", "big5"};
+      int found = -1;
+      for (int k = 0; k < 4; ++k)
+        if (*v == kNames[k]) found = k;
+      if (found < 0) return Usage(("unknown code page " + *v).c_str());
+      code = static_cast<CodeType>(found);
+    } else if (a == "--tables") {
+      const std::string* v = value("--tables");
+      if (!v) return 2;
+      tables = *v;
+    } else if (a == "-o") {
+      const std::string* v = value("-o");
+      if (!v) return 2;
+      out = *v;
+    } else if (a.size() > 1 && a[0] == '-') {
+      return Usage(("unknown option " + a).c_str());
+    } else {
+      if (haveFile) return Usage("only one FILE");
+      file = a;
+      haveFile = true;
+    }
+  }
+  if (!haveFile) return Usage("no FILE given");
+
+  if (!tables.empty()) {
+    ProgramDir = WithSeparator(tables);
+  } else {
+    ProgramDir = CommandFolder();
+    const std::string dist = WithSeparator(VELLUMO_BUILD_DIST);
+    if (!TableOpens(ProgramDir, code) && !dist.empty() && TableOpens(dist, code)) ProgramDir = dist;
+  }
+  CurrentCodeType = code;
+  if (!LoadCodeTable())
+    std::fprintf(stderr, "vellumo-convert: cannot load %s; converted characters show as **\n",
+                 CodeTableFileName(code).c_str());
+
+  FILE* sink = stdout;
+  if (!out.empty()) {
+    sink = OpenOutput(out);
+    if (!sink) {
+      std::fprintf(stderr, "vellumo-convert: cannot create %s\n", out.c_str());
+      return 1;
+    }
+  }
+  std::vector<char> buffer(1 << 20);
+  std::setvbuf(sink, buffer.data(), _IOFBF, buffer.size());
+  bool writeFailed = false;
+  SourceKind kind;
+  try {
+    kind = LoadLinesTo(file, [&](const std::string& line) {
+      if (std::fwrite(line.data(), 1, line.size(), sink) != line.size() ||
+          std::fwrite("\r\n", 1, 2, sink) != 2)
+        writeFailed = true;
+    });
+  } catch (const LoadError& e) {
+    if (sink != stdout) {
+      std::fclose(sink);
+      RemoveOutput(out);
+    } else {
+      std::fflush(sink);
+    }
+    std::fprintf(stderr, "%s\n", WithPeriod(e.what()).c_str());
+    return 1;
+  }
+  if (std::fflush(sink) != 0) writeFailed = true;
+  if (sink != stdout && std::fclose(sink) != 0) writeFailed = true;
+  if (sink == stdout) std::setvbuf(stdout, nullptr, _IONBF, 0);
+  if (writeFailed) {
+    std::fprintf(stderr, "vellumo-convert: cannot write %s\n", out.empty() ? "the output" : out.c_str());
+    return 1;
+  }
+  std::fprintf(stderr, "%s\n", SourceKindText(kind));
+  return 0;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(ToUtf8(argv[i]));
+  return Run(args);
+}
+#else
+int main(int argc, char** argv) { return Run(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif
