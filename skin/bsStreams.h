@@ -43,6 +43,12 @@ class TStream {
   TStream& operator=(const TStream&) = delete;
   virtual ~TStream() = default;
 
+ protected:
+  TStream(TStream&&) = default;
+  TStream& operator=(TStream&&) = default;
+
+ public:
+
   // Read and Write return the number of bytes moved; Seek the new position.
   virtual std::size_t Read(void* buffer, std::size_t count) = 0;
   virtual std::size_t Write(const void* buffer, std::size_t count) = 0;

@@ -454,6 +454,16 @@ Region WindowRegion(const FrameStrips& maskStrips, const PlacedFrame& placed) {
   return region;
 }
 
+Region ControlRegion(const Picture& mask, const SectionGeometry& g, StretchMode mode, int width,
+                     int height) {
+  SectionGeometry own = g;
+  if (mask.width == g.skinRect.Width() && mask.height == g.skinRect.Height())
+    own.skinRect = Bounds(mask);
+  const Picture fitted = BuildControlPicture(mask, own, mode, width, height);
+  const RunList runs = BlackRuns(fitted, 0, 0);
+  return Region{runs.runs, runs.truncated};
+}
+
 bool PointInShape(const FrameStrips& maskStrips, const PlacedFrame& placed, int x, int y) {
   const Rect& m = placed.maskArea;
   if (Contains(m, x, y)) return true;

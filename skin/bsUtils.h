@@ -205,6 +205,14 @@ struct Region {
 };
 Region WindowRegion(const FrameStrips& maskStrips, const PlacedFrame& placed);
 
+// A windowed control's region from its section's mask picture: in Fixed
+// mode the mask unchanged, otherwise the mask fitted to width x height by
+// the section's stretch rule. A mask of the skin rectangle's size is the
+// control's own; a larger one holds it at the skin rectangle, like the
+// section's picture.
+Region ControlRegion(const Picture& mask, const SectionGeometry& g, StretchMode mode, int width,
+                     int height);
+
 // Whether window point (x, y) lies in the shape made by the mask strips.
 bool PointInShape(const FrameStrips& maskStrips, const PlacedFrame& placed, int x, int y);
 

@@ -455,6 +455,25 @@ TEST(Shape, RenderedFrameAtPictureSizeIsThePicture) {
   EXPECT_EQ(RenderFrame(src, nullptr, noClient, 8, 6, 5, 0).width, 8);
 }
 
+TEST(Shape, ControlRegionFollowsTheStretch) {
+  // A 5 x 2 mask with its first and last column cut, ends of 1 pixel.
+  Picture mask(5, 2, 0);
+  mask.Set(0, 0, 0xFFFFFF);
+  mask.Set(4, 1, 0xFFFFFF);
+  const SectionGeometry g{Rect{10, 10, 15, 12}, {1, 0}, {4, 0}, {}, {}, Rect{1, 0, 4, 2}};
+  Region r = ControlRegion(mask, g, StretchMode::Horizontal, 9, 2);
+  ASSERT_EQ(r.rects.size(), 2u);
+  EXPECT_EQ(r.rects[0], (Rect{1, 0, 9, 1}));
+  EXPECT_EQ(r.rects[1], (Rect{0, 1, 8, 2}));
+  r = ControlRegion(mask, g, StretchMode::Fixed, 9, 2);
+  EXPECT_EQ(r.rects[0], (Rect{1, 0, 5, 1}));
+  // A mask laid out like the picture holds it at the skin rectangle.
+  Picture sheet(20, 20, 0xFFFFFF);
+  CopyPicture(sheet, 10, 10, mask, Rect{0, 0, 5, 2});
+  EXPECT_EQ(ControlRegion(sheet, g, StretchMode::Horizontal, 9, 2).rects,
+            ControlRegion(mask, g, StretchMode::Horizontal, 9, 2).rects);
+}
+
 TEST(Shape, RunsAreMaximalAndPlaced) {
   Picture strip(7, 2, 0);
   strip.Set(2, 0, 0xFFFFFF);
