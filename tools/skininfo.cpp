@@ -126,7 +126,7 @@ template <typename D>
 void PrintSection(const D& d) {
   bs::TbsIniFile ini;
   d.WriteSection(ini);
-  for (const std::string& line : ini.ToLines()) std::printf("  %s\n", line.c_str());
+  for (const std::string& line : ini.ToLines()) std::printf("%s\n", line.c_str());
 }
 
 void PrintSummary(const std::vector<std::uint8_t>& compressed,
@@ -166,15 +166,10 @@ void PrintSummary(const std::vector<std::uint8_t>& compressed,
               bs::FrameMinWidth(limits), bs::FrameMinHeight(limits));
 
   for (const char* name : {"caption"})
-    if (const auto* d = skin.ObjectDescriptor<bs::TbsDataSkinCaption>(name)) {
-      std::printf("[%s]\n", name);
-      PrintSection(*d);
-    }
+    if (const auto* d = skin.ObjectDescriptor<bs::TbsDataSkinCaption>(name)) PrintSection(*d);
   for (const char* name : {"panel", "button", "toolbutton", "edit", "stdlabel"}) {
     const int i = skin.FindControlDescriptor(name);
-    if (i < 0) continue;
-    std::printf("[%s]\n", name);
-    PrintSection(*skin.ControlDescriptors[i]);
+    if (i >= 0) PrintSection(*skin.ControlDescriptors[i]);
   }
 }
 

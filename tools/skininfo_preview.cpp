@@ -137,7 +137,7 @@ Picture Frame(const bs::TbsSkinData& skin, int w, int h, bool active, Look close
       Rect text{at.left + c->textrect.left, at.top + c->textrect.top,
                 at.left + c->textrect.right + at.Width() - c->skinrect.Width(),
                 at.top + c->textrect.bottom};
-      const TextStyle style{c->fontheight, c->fontstyle.bold};
+      const TextStyle style{c->fontheight, c->fontstyle.Has(bs::fsBold)};
       const std::string shown = FitText(caption, style, text.Width());
       const bs::Size size = MeasureText(shown, style);
       const int y = text.top + text.Height() / 2 - size.height / 2;
@@ -194,7 +194,7 @@ Picture Button(const bs::TbsSkinData& skin, const std::string& name, int w, int 
   }
   if (!caption.empty()) {
     const bs::StretchedGeometry sg = bs::Stretch(c.g, c.mode, size.width, size.height);
-    const TextStyle style{b->fontheight, b->fontstyle.bold};
+    const TextStyle style{b->fontheight, b->fontstyle.Has(bs::fsBold)};
     const bs::Size t = MeasureText(caption, style);
     const int x = sg.client.left + sg.client.Width() / 2 - t.width / 2 + (pressed ? 1 : 0);
     const int y = sg.client.top + sg.client.Height() / 2 - t.height / 2 + (pressed ? 1 : 0);
@@ -209,7 +209,7 @@ Picture Edit(const bs::TbsSkinData& skin, int w, bool focused, const std::string
   const Rect rect = focused && !e->activeskinrect.IsEmpty() ? e->activeskinrect : e->skinrect;
   Picture p = bs::BuildEditPicture(*c.picture, c.g, rect, w);
   if (!text.empty()) {
-    const TextStyle style{e->fontheight, e->fontstyle.bold};
+    const TextStyle style{e->fontheight, e->fontstyle.Has(bs::fsBold)};
     const bs::Size t = MeasureText(text, style);
     const int areaH = c.g.client.Height();
     DrawText(p, c.g.client.left + 2, c.g.client.top + areaH / 2 - t.height / 2, text, style,
