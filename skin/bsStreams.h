@@ -62,8 +62,6 @@ class TStream {
   // All or nothing: EReadError / EWriteError when fewer bytes move.
   void ReadBuffer(void* buffer, std::size_t count);
   void WriteBuffer(const void* buffer, std::size_t count);
-  // Copies count bytes from source; count 0 copies the whole source from its start.
-  std::int64_t CopyFrom(TStream& source, std::int64_t count);
 };
 
 class TMemoryStream : public TStream {
