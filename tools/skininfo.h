@@ -1,4 +1,4 @@
-// skininfo's parts: reading a stored skin file and drawing previews of it.
+// skininfo's parts: the loaded skin seen by the drawing arithmetic, and previews.
 #pragma once
 
 #include <cstdint>
