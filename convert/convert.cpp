@@ -89,7 +89,8 @@ std::size_t Utf8Coverage(const unsigned char* b, std::size_t n, bool& complete) 
   return i;
 }
 
-void AddLine(CodeTableData& table, std::vector<bool>& seen, const char* p, std::size_t len) {
+// Entries are never 0 (no line holds a NUL byte): 0 marks a unit not yet seen.
+void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   if (len > 0 && p[0] == '#') return;
   table.lines.emplace_back(p, len);
   if (len < 12) return;
@@ -98,10 +99,7 @@ void AddLine(CodeTableData& table, std::vector<bool>& seen, const char* p, std::
   const std::uint16_t entry = p[0] == ' ' ? Entry(byte(1), 0) : Entry(byte(0), byte(1));
   long unit = UpperHexUnit(key);
   if (unit >= 0) {
-    if (!seen[unit]) {
-      seen[unit] = true;
-      table.units[unit] = entry;
-    }
+    if (table.units[unit] == 0) table.units[unit] = entry;  // the first line wins
   } else {
     table.otherKeys.emplace(std::string(key, 4), p[0] == ' ' ? std::string(p + 1, 1)
                                                              : std::string(p, 2));
@@ -138,8 +136,7 @@ std::string CodeTableFileName(CodeType codeType) {
 
 CodeTableData ParseCodeTable(const std::string& fileBytes) {
   CodeTableData table;
-  table.units.assign(65536, kStars);
-  std::vector<bool> seen(65536, false);
+  table.units.assign(65536, 0);
   const char* s = fileBytes.data();
   const void* nul = std::memchr(s, 0, fileBytes.size());
   const std::size_t end = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - s)
@@ -148,11 +145,13 @@ CodeTableData ParseCodeTable(const std::string& fileBytes) {
   while (pos < end) {
     std::size_t q = pos;
     while (q < end && s[q] != '\r' && s[q] != '\n') ++q;
-    AddLine(table, seen, s + pos, q - pos);
+    AddLine(table, s + pos, q - pos);
     pos = q;
     if (pos < end && s[pos] == '\r') ++pos;
     if (pos < end && s[pos] == '\n') ++pos;
   }
+  for (std::uint16_t& e : table.units)
+    if (e == 0) e = kStars;
   return table;
 }
 
