@@ -34,7 +34,7 @@ V Convert(const std::string& text, SourceKind* kind = nullptr) {
   return lines;
 }
 
-TEST(LineRule, SpecifiedCases) {
+TEST(LineRule, Cases) {
   EXPECT_EQ(Cut("A\r\nB"), (V{"A", "B"}));
   EXPECT_EQ(Cut("A\nB"), (V{"A", "B"}));
   EXPECT_EQ(Cut("A\rB\n"), (V{"AB"}));
