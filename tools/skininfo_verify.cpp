@@ -118,6 +118,63 @@ class Checker {
   const bs::TbsSkinData& skin_;
 };
 
+// Whether every column of r (in p) equals its first: such a piece tiles
+// sideways without a seam. The same for rows.
+bool SameColumns(const bs::Picture& p, const bs::Rect& r) {
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left + 1; x < r.right; ++x)
+      if (p.At(x, y) != p.At(r.left, y)) return false;
+  return true;
+}
+bool SameRows(const bs::Picture& p, const bs::Rect& r) {
+  for (int y = r.top + 1; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x)
+      if (p.At(x, y) != p.At(x, r.top)) return false;
+  return true;
+}
+
+// The pieces a control's stretch mode tiles, for one of its images.
+void CheckTiles(Checker& check, const std::string& name, const bs::Picture& p,
+                const bs::SectionGeometry& g, const bs::Rect& image) {
+  if (image.IsEmpty() || !Inside(image, p.width, p.height)) return;
+  const int w = image.Width(), h = image.Height();
+  auto at = [&](int l, int t, int r, int b) {
+    return bs::Rect{image.left + l, image.top + t, image.left + r, image.top + b};
+  };
+  bool ok = true;
+  switch (bs::DecideStretchMode(g)) {
+    case bs::StretchMode::Horizontal:
+      ok = SameColumns(p, at(g.lt.x, 0, std::min(g.rt.x, w), h));
+      break;
+    case bs::StretchMode::Vertical:
+      ok = SameRows(p, at(0, g.lt.y, w, std::min(g.lb.y, h)));
+      break;
+    case bs::StretchMode::Both: {
+      const bs::Rect& c = g.client;
+      ok = SameColumns(p, at(g.lt.x, 0, g.rt.x, c.top)) &&
+           SameColumns(p, at(g.lb.x, c.bottom, g.rb.x, h)) &&
+           SameRows(p, at(0, g.lt.y, c.left, g.lb.y)) &&
+           SameRows(p, at(c.right, g.rt.y, w, g.rb.y)) &&
+           SameRows(p, at(c.left, c.top, c.right, c.bottom)) &&
+           SameColumns(p, at(c.left, c.top, c.right, c.bottom));
+      break;
+    }
+    default:
+      break;
+  }
+  if (!ok) check.Problem(name, "a tiled piece of " + Text(image) + " would show seams");
+}
+
+// The frame's tiled middle segments, in a picture of the main picture's size.
+bool FrameTilesCleanly(const bs::Picture& p, const bs::FrameSkin& fs) {
+  const bs::Rect& cl = fs.client;
+  const int pw = fs.pictureWidth, ph = fs.pictureHeight;
+  return SameColumns(p, bs::Rect{fs.lt.x, 0, fs.rt.x, cl.top}) &&
+         SameColumns(p, bs::Rect{fs.lb.x, cl.bottom, fs.rb.x, ph}) &&
+         SameRows(p, bs::Rect{0, fs.lt.y, cl.left, fs.lb.y}) &&
+         SameRows(p, bs::Rect{cl.right, fs.rt.y, pw, fs.rb.y});
+}
+
 }  // namespace
 
 std::vector<std::string> VerifySkin(const bs::TbsSkinData& skin) {
@@ -134,8 +191,20 @@ std::vector<std::string> VerifySkin(const bs::TbsSkinData& skin) {
   for (const auto& d : skin.ControlDescriptors) {
     const bs::Picture* picture = skin.ExtraPicture(d->pictureindex);
     check.Section(d->IDName, *d, picture, picture);
+    const auto* custom = dynamic_cast<const bs::TbsDataSkinCustomControl*>(d.get());
+    if (!custom || !picture) continue;
+    const bs::SectionGeometry g = GeometryOf(*custom);
+    CheckTiles(check, d->IDName, *picture, g, d->skinrect);
+    if (const auto* b = dynamic_cast<const bs::TbsDataSkinButtonControl*>(d.get()))
+      for (const bs::Rect& r : {b->activeskinrect, b->downskinrect, b->disabledskinrect})
+        CheckTiles(check, d->IDName, *picture, g, r);
+    if (const auto* e = dynamic_cast<const bs::TbsDataSkinEditControl*>(d.get()))
+      CheckTiles(check, d->IDName, *picture, g, e->activeskinrect);
   }
   const bs::FrameSkin fs = FrameSkinOf(skin);
+  if (!FrameTilesCleanly(skin.picture, fs)) check.Problem("FORMINFO", "the frame's middle segments would show seams");
+  if (!skin.mask.Empty() && !FrameTilesCleanly(skin.mask, fs))
+    check.Problem("FORMINFO", "the mask's middle segments would cut the shape");
   for (const bs::Rect& r : {fs.client, fs.maskArea})
     if (!Inside(r, fs.pictureWidth, fs.pictureHeight))
       check.Problem("FORMINFO", Text(r) + " lies outside the picture");
