@@ -159,7 +159,11 @@ int Verify(const std::string& path) {
   stored.CompressedData.WriteBuffer(compressed.data(), compressed.size());
   bs::TbsSkinData skin;
   skin.LoadFromStoredSkin(stored);
-  const std::vector<std::string> problems = skininfo::VerifySkin(skin);
+  const std::vector<std::uint8_t> inflated = Inflate(compressed);
+  const std::size_t iniBytes = ReadLayout(inflated).iniBytes;
+  const bs::TbsIniFile text(bs::SplitLines(
+      std::string(inflated.end() - static_cast<std::ptrdiff_t>(iniBytes), inflated.end())));
+  const std::vector<std::string> problems = skininfo::VerifySkin(skin, text);
   for (const std::string& p : problems) std::printf("%s\n", p.c_str());
   std::printf("%zu problems\n", problems.size());
   return problems.empty() ? 0 : 1;

@@ -24,6 +24,12 @@ const std::map<std::string, std::string> kInItem = {{"itemtextrect", "itemrect"}
                                                     {"celltextrect", "selectcellrect"},
                                                     {"fixedcelltextrect", "fixedcellrect"}};
 
+std::string Folded(std::string s) {
+  for (char& c : s)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return s;
+}
+
 bool EndsWith(const std::string& s, const std::string& tail) {
   return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
@@ -108,6 +114,20 @@ class Checker {
     }
   }
 
+  // Every key of the section in the skin's text is one its reader reads,
+  // and every key the reader reads is there (none falls back to a default).
+  template <typename D>
+  void KeysMatch(const std::string& name, const D& d, const bs::TbsIniFile& text,
+                 const std::set<std::string>& ignored = {}) {
+    std::set<std::string> read, written;
+    for (const auto& kv : Keys(d)) read.insert(Folded(kv.first));
+    for (const std::string& k : text.Keys(name)) written.insert(Folded(k));
+    for (const std::string& k : written)
+      if (!read.count(k) && !ignored.count(k)) Problem(name, "key " + k + " is not read");
+    for (const std::string& k : read)
+      if (!written.count(k)) Problem(name, "key " + k + " is missing");
+  }
+
   void Problem(const std::string& section, const std::string& what) {
     problems.push_back("[" + section + "] " + what);
   }
@@ -165,6 +185,29 @@ void CheckTiles(Checker& check, const std::string& name, const bs::Picture& p,
   if (!ok) check.Problem(name, "a tiled piece of " + Text(image) + " would show seams");
 }
 
+// A frame button's other images must sit on the frame's own pixels, or a
+// fade between them shows a box: their corners match the main picture's.
+void CheckButtonBackground(Checker& check, const bs::TbsSkinData& skin,
+                           const bs::TbsDataSkinStdButton& b) {
+  const bs::Picture* extra = skin.ExtraPicture(b.activepictureindex);
+  const bs::Rect& s = b.skinrect;
+  if (!extra || b.skinrectinapicture || !Inside(s, skin.picture.width, skin.picture.height))
+    return;
+  for (const bs::Rect& r : {b.activeskinrect, b.inactiveskinrect, b.downrect, b.disableskinrsect,
+                            b.restorerect, b.restoreactiverect, b.restoredownrect,
+                            b.restoreinactiverect}) {
+    if (r.IsEmpty() || r.Width() != s.Width() || r.Height() != s.Height() ||
+        !Inside(r, extra->width, extra->height))
+      continue;
+    const int w = s.Width() - 1, h = s.Height() - 1;
+    for (const auto [x, y] : {std::pair{0, 0}, {w, 0}, {0, h}, {w, h}})
+      if (extra->At(r.left + x, r.top + y) != skin.picture.At(s.left + x, s.top + y)) {
+        check.Problem(b.IDName, "image " + Text(r) + " does not sit on the frame's pixels");
+        break;
+      }
+  }
+}
+
 // The frame's tiled middle segments, in a picture of the main picture's size.
 bool FrameTilesCleanly(const bs::Picture& p, const bs::FrameSkin& fs) {
   const bs::Rect& cl = fs.client;
@@ -177,7 +220,7 @@ bool FrameTilesCleanly(const bs::Picture& p, const bs::FrameSkin& fs) {
 
 }  // namespace
 
-std::vector<std::string> VerifySkin(const bs::TbsSkinData& skin) {
+std::vector<std::string> VerifySkin(const bs::TbsSkinData& skin, const bs::TbsIniFile& text) {
   Checker check(skin);
   if (skin.Empty()) {
     check.Problem("skin", "empty");
@@ -187,10 +230,14 @@ std::vector<std::string> VerifySkin(const bs::TbsSkinData& skin) {
   for (const auto& d : skin.ObjectDescriptors) {
     const bs::Picture* extra = skin.ExtraPicture(d->activepictureindex);
     check.Section(d->IDName, *d, extra, d->skinrectinapicture ? extra : main);
+    check.KeysMatch(d->IDName, *d, text);
+    if (const auto* b = dynamic_cast<const bs::TbsDataSkinStdButton*>(d.get()))
+      CheckButtonBackground(check, skin, *b);
   }
   for (const auto& d : skin.ControlDescriptors) {
     const bs::Picture* picture = skin.ExtraPicture(d->pictureindex);
     check.Section(d->IDName, *d, picture, picture);
+    check.KeysMatch(d->IDName, *d, text);
     const auto* custom = dynamic_cast<const bs::TbsDataSkinCustomControl*>(d.get());
     if (!custom || !picture) continue;
     const bs::SectionGeometry g = GeometryOf(*custom);
@@ -201,6 +248,10 @@ std::vector<std::string> VerifySkin(const bs::TbsSkinData& skin) {
     if (const auto* e = dynamic_cast<const bs::TbsDataSkinEditControl*>(d.get()))
       CheckTiles(check, d->IDName, *picture, g, e->activeskinrect);
   }
+  check.KeysMatch("POPUPWINDOW", skin.PopupWindow, text);
+  check.KeysMatch("HINTWINDOW", skin.HintWindow, text);
+  // The frame reads no mainmenurect or iconrect; the skin carries them anyway.
+  check.KeysMatch("FORMINFO", skin.FormInfo, text, {"mainmenurect", "iconrect"});
   const bs::FrameSkin fs = FrameSkinOf(skin);
   if (!FrameTilesCleanly(skin.picture, fs)) check.Problem("FORMINFO", "the frame's middle segments would show seams");
   if (!skin.mask.Empty() && !FrameTilesCleanly(skin.mask, fs))
