@@ -16,7 +16,15 @@ CodeType CurrentCodeType = 0;
 namespace {
 
 const char kHexDigits[] = "0123456789ABCDEF";
-constexpr std::uint32_t kStars = 2u | (std::uint32_t('*') << 8) | (std::uint32_t('*') << 16);
+// An index entry: the display bytes in memory order in bits 0-15 (so that one
+// 16-bit store writes them), their number in bits 16-23.
+std::uint32_t Entry(char first, char second, unsigned count) {
+  const char bytes[2] = {first, second};
+  std::uint16_t v;
+  std::memcpy(&v, bytes, 2);
+  return v | (count << 16);
+}
+const std::uint32_t kStars = Entry('*', '*', 2);
 constexpr std::uint32_t kReplacement = 0xFFFD;  // U+FFFD: no table maps it, so it shows "**"
 
 int UpperHexValue(char c) {
@@ -88,12 +96,7 @@ void AddLine(CodeTableData& table, std::vector<bool>& seen, const char* p, std::
   table.lines.emplace_back(p, len);
   if (len < 12) return;
   const char* key = p + 8;
-  std::uint32_t entry;
-  if (p[0] == ' ')
-    entry = 1u | (std::uint32_t(static_cast<unsigned char>(p[1])) << 8);
-  else
-    entry = 2u | (std::uint32_t(static_cast<unsigned char>(p[0])) << 8) |
-            (std::uint32_t(static_cast<unsigned char>(p[1])) << 16);
+  const std::uint32_t entry = p[0] == ' ' ? Entry(p[1], 0, 1) : Entry(p[0], p[1], 2);
   long unit = UpperHexUnit(key);
   if (unit >= 0) {
     if (!seen[unit]) {
@@ -114,9 +117,9 @@ const std::uint32_t* UnitMap() {
 
 inline char* Emit(char* d, const std::uint32_t* map, std::uint32_t unit) {
   const std::uint32_t e = map[unit];
-  d[0] = static_cast<char>(e >> 8);
-  d[1] = static_cast<char>(e >> 16);
-  return d + (e & 0xFF);
+  const std::uint16_t bytes = static_cast<std::uint16_t>(e);
+  std::memcpy(d, &bytes, 2);
+  return d + (e >> 16);
 }
 
 }  // namespace
@@ -172,8 +175,10 @@ std::string LookupCode(const std::string& key) {
   if (unit >= 0) {
     if (CodeTable.units.size() != 65536) return "**";
     const std::uint32_t e = CodeTable.units[unit];
-    const char bytes[2] = {static_cast<char>(e >> 8), static_cast<char>(e >> 16)};
-    return std::string(bytes, e & 0xFF);
+    char bytes[2];
+    const std::uint16_t v = static_cast<std::uint16_t>(e);
+    std::memcpy(bytes, &v, 2);
+    return std::string(bytes, e >> 16);
   }
   auto it = CodeTable.otherKeys.find(key);
   return it == CodeTable.otherKeys.end() ? "**" : it->second;
@@ -311,7 +316,8 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
   char* const start = d;
   std::size_t i = 0;
   while (i < size) {
-    // Runs of ASCII eight bytes at a time.
+    // Text comes in runs of one kind (ASCII words, CJK phrases): a loop per
+    // kind keeps its branches predictable.
     while (i + 8 <= size) {
       std::uint64_t w;
       std::memcpy(&w, p + i, 8);
@@ -319,7 +325,21 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
       for (int k = 0; k < 8; ++k) d = Emit(d, map, p[i + k]);
       i += 8;
     }
+    while (i < size && p[i] < 0x80) d = Emit(d, map, p[i++]);
+    // Well-formed three-byte sequences; the range test on the unit excludes
+    // overlongs and surrogates.
+    while (i + 3 <= size) {
+      const unsigned b = p[i], b1 = p[i + 1], b2 = p[i + 2];
+      const std::uint32_t u = ((b & 0x0F) << 12) | ((b1 & 0x3F) << 6) | (b2 & 0x3F);
+      const bool ok = ((b & 0xF0) == 0xE0) & ((b1 & 0xC0) == 0x80) & ((b2 & 0xC0) == 0x80) &
+                      (u >= 0x800) & (u - 0xD800 >= 0x800);
+      if (!ok) break;
+      d = Emit(d, map, u);
+      i += 3;
+    }
     if (i >= size) break;
+    if (p[i] < 0x80) continue;
+    // Everything else, and the last two bytes of the line.
     const unsigned b = p[i];
     std::uint32_t unit = kReplacement;
     std::size_t len = 1;

@@ -19,8 +19,8 @@ using CodeType = std::uint8_t;
 struct CodeTableData {
   std::vector<std::string> lines;
   // One entry per code unit whose key is four upper-case hex digits: the
-  // number of display bytes (1 or 2) in bits 0-7, then the bytes in bits
-  // 8-15 and 16-23. Units without a line hold "**". Empty until indexed.
+  // display bytes in memory order in bits 0-15, their number (1 or 2) in bits
+  // 16-23. Units without a line hold "**". Empty until indexed.
   std::vector<std::uint32_t> units;
   // Keys of columns 9-12 that are not four upper-case hex digits (they match
   // only themselves), with the display bytes of their first line.
