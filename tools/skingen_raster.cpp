@@ -222,6 +222,17 @@ std::map<bs::Pixel, bs::Pixel> MedianCut(std::vector<Entry> entries) {
 }  // namespace
 
 void ReduceTo8Bit(std::vector<bs::Picture*> pictures) {
+  bool exact = true;
+  for (const auto* pic : pictures)
+    exact = exact && std::set<bs::Pixel>(pic->pixels.begin(), pic->pixels.end()).size() <= 256;
+  if (exact) {
+    for (auto* pic : pictures) {
+      const std::set<bs::Pixel> table(pic->pixels.begin(), pic->pixels.end());
+      pic->bitsPerPixel = 8;
+      pic->palette.assign(table.begin(), table.end());
+    }
+    return;
+  }
   std::map<bs::Pixel, std::size_t> histogram;
   for (const auto* pic : pictures)
     for (bs::Pixel p : pic->pixels) ++histogram[p];

@@ -61,10 +61,10 @@ class Canvas {
 Paint VGrad(int t, int b, Rgb top, Rgb bottom);
 Paint Solid(Rgb c);
 
-// Reduces the pictures to at most 256 colours together (one colour table
-// shared by all of them, so a colour repeated across pictures stays the same
-// colour) and makes them 8-bit pictures with that table. Pictures with 256
-// colours or fewer in all keep their exact colours.
+// Makes the pictures 8-bit. Pictures of 256 colours or fewer each keep their
+// exact colours; otherwise they are reduced to 256 colours together (one
+// colour table for all of them), so that a colour repeated across them stays
+// the same colour in every one.
 void ReduceTo8Bit(std::vector<bs::Picture*> pictures);
 
 }  // namespace skingen

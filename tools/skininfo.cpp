@@ -3,6 +3,7 @@
 // drawing code.
 // Usage: skininfo <stored skin> [--previews <folder>]
 //        skininfo --compare <stored skin> <stored skin>
+//        skininfo --verify <stored skin>
 #include "tools/skininfo.h"
 
 #include <cstdio>
@@ -152,16 +153,34 @@ int Compare(const std::string& a, const std::string& b) {
   return 1;
 }
 
+int Verify(const std::string& path) {
+  const std::vector<std::uint8_t> compressed = ReadFile(path);
+  bs::TbsCompressedStoredSkin stored;
+  stored.CompressedData.WriteBuffer(compressed.data(), compressed.size());
+  bs::TbsSkinData skin;
+  skin.LoadFromStoredSkin(stored);
+  const std::vector<std::uint8_t> inflated = Inflate(compressed);
+  const std::size_t iniBytes = ReadLayout(inflated).iniBytes;
+  const bs::TbsIniFile text(bs::SplitLines(
+      std::string(inflated.end() - static_cast<std::ptrdiff_t>(iniBytes), inflated.end())));
+  const std::vector<std::string> problems = skininfo::VerifySkin(skin, text);
+  for (const std::string& p : problems) std::printf("%s\n", p.c_str());
+  std::printf("%zu problems\n", problems.size());
+  return problems.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 3 && args[0] == "--compare") return Compare(args[1], args[2]);
+    if (args.size() == 2 && args[0] == "--verify") return Verify(args[1]);
     if (args.size() != 1 && !(args.size() == 3 && args[1] == "--previews")) {
       std::fprintf(stderr,
                    "usage: skininfo <stored skin> [--previews <folder>]\n"
-                   "       skininfo --compare <stored skin> <stored skin>\n");
+                   "       skininfo --compare <stored skin> <stored skin>\n"
+                   "       skininfo --verify <stored skin>\n");
       return 2;
     }
     const std::vector<std::uint8_t> compressed = ReadFile(args[0]);

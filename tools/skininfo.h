@@ -15,6 +15,10 @@ bs::FrameSkin FrameSkinOf(const bs::TbsSkinData& skin);
 // A control section's nine-slice geometry.
 bs::SectionGeometry GeometryOf(const bs::TbsDataSkinCustomControl& d);
 
+// What is incoherent in the skin (nothing for a sound skin); text is the
+// skin's INI as the container holds it.
+std::vector<std::string> VerifySkin(const bs::TbsSkinData& skin, const bs::TbsIniFile& text);
+
 // Writes preview pictures of the skin into folder; returns the files written.
 std::vector<std::string> WritePreviews(const bs::TbsSkinData& skin, const std::string& folder);
 

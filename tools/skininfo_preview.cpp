@@ -287,6 +287,54 @@ Picture AboutWindow(const bs::TbsSkinData& skin) {
   return out;
 }
 
+// The frame's system menu as a skinned popup level shows it while the window
+// is normal: minimize, maximize, a separator and close, the first highlighted.
+Picture SystemMenu(const bs::TbsSkinData& skin) {
+  const auto& pw = skin.PopupWindow;
+  const Picture* frame = skin.ExtraPicture(pw.windowpictureindex);
+  const auto* item = [&]() -> const bs::TbsDataSkinMenuItem* {
+    for (const auto& o : skin.ObjectDescriptors)
+      if (const auto* m = dynamic_cast<const bs::TbsDataSkinMenuItem*>(o.get())) return m;
+    return nullptr;
+  }();
+  const Picture* items = item ? skin.ExtraPicture(item->activepictureindex) : nullptr;
+  if (!frame || !items) return Picture(1, 1, kSheet);
+  const char* captions[] = {"\xE6\x9C\x80\xE5\xB0\x8F\xE5\x8C\x96(N)",
+                            "\xE6\x9C\x80\xE5\xA4\xA7\xE5\x8C\x96(X)", "-",
+                            "\xE5\x85\xB3\xE9\x97\xAD(C)"};
+  const TextStyle style{item->fontheight, item->fontstyle.Has(bs::fsBold)};
+  int widest = 0, height = 0;
+  for (const char* c : captions) {
+    widest = std::max(widest, MeasureText(c, style).width + 2);
+    height += std::string(c) == "-" ? item->dividerrect.Height() : item->skinrect.Height();
+  }
+  const int w = widest + 19 + 19 + frame->width + item->textrect.left + item->skinrect.Width() -
+                item->textrect.right + pw.itemsrect.left - pw.itemsrect.right;
+  const int h = frame->height + height + pw.itemsrect.top - pw.itemsrect.bottom;
+  const bs::SectionGeometry g{Rect{0, 0, frame->width, frame->height}, pw.lefttoppoint,
+                              pw.righttoppoint, pw.leftbottompoint, pw.rightbottompoint,
+                              pw.itemsrect};
+  Picture out = bs::TileNineParts(*frame, g, w, h);
+  const int itemsW = pw.itemsrect.Width() + w - frame->width;
+  int y = pw.itemsrect.top;
+  for (int i = 0; i < 4; ++i) {
+    const bool divider = std::string(captions[i]) == "-";
+    const Rect src = divider ? item->dividerrect : i == 0 ? item->activeskinrect : item->skinrect;
+    const int left = divider ? item->dividerleftoffset : item->itemleftoffset;
+    const int right = divider ? item->dividerrightoffset : item->itemrightoffset;
+    const Picture row = bs::TileHorizontal(*items, src, left, right, itemsW);
+    bs::CopyPicture(out, pw.itemsrect.left, y, row, Rect{0, 0, row.width, row.height});
+    if (!divider) {
+      const bs::Size t = MeasureText(captions[i], style);
+      DrawText(out, pw.itemsrect.left + item->textrect.left + 16,
+               y + row.height / 2 - t.height / 2, captions[i], style,
+               ColourOf(i == 0 ? item->activefontcolor : item->fontcolor));
+    }
+    y += row.height;
+  }
+  return out;
+}
+
 }  // namespace
 
 std::vector<std::string> WritePreviews(const bs::TbsSkinData& skin, const std::string& folder) {
@@ -337,6 +385,7 @@ std::vector<std::string> WritePreviews(const bs::TbsSkinData& skin, const std::s
     tools.insert(tools.begin() + 1, half);
   }
   save("picture-button.png", Scaled(Row(tools), 3));
+  save("system-menu.png", Scaled(SystemMenu(skin), 2));
   save("address-edit.png",
        Scaled(Column({Edit(skin, 220, false, "File://C:/Tools/View/readme.htm"),
                       Edit(skin, 220, true, "File://C:/Tools/View/readme.htm")}),
