@@ -37,13 +37,9 @@ class LineConverter {
  public:
   LineConverter(SourceKind kind, const std::function<void(const std::string&)>& sink)
       : kind_(kind), sink_(sink) {}
-  void operator()(const std::string& line) {
-    if (kind_ == SourceKind::Ansi) {
-      sink_(line);
-      return;
-    }
+  void operator()(const char* line, std::size_t size) {
     if (kind_ == SourceKind::Utf8) TokenMode = 2;
-    ConvertLine(kind_, line, first_, out_);
+    ConvertLine(kind_, line, size, first_, out_);
     first_ = false;
     sink_(out_);
   }
@@ -100,16 +96,24 @@ bool LineCutter::Feed(const char* data, std::size_t size) {
     const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
     const char* stop = lf ? lf : end;
     if (stop > p) pending_ = true;
-    while (p < stop) {
-      const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
-      const char* piece = cr ? cr : stop;
-      line_.append(p, static_cast<std::size_t>(piece - p));
-      p = cr ? cr + 1 : stop;
+    const char* cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
+    if (lf && line_.empty() && (!cr || cr == stop - 1)) {
+      // A whole line in the buffer with no CR, or one just before the LF,
+      // goes out without a copy.
+      Emit(p, static_cast<std::size_t>((cr ? cr : stop) - p));
+      p = lf + 1;
+      continue;
     }
+    while (cr) {
+      line_.append(p, static_cast<std::size_t>(cr - p));
+      p = cr + 1;
+      cr = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
+    }
+    line_.append(p, static_cast<std::size_t>(stop - p));
+    p = stop;
     if (lf) {
-      onLine_(line_);
+      Emit(line_.data(), line_.size());
       line_.clear();
-      pending_ = false;
       p = lf + 1;
     }
   }
@@ -120,34 +124,42 @@ bool LineCutter::Feed(const char* data, std::size_t size) {
   return true;
 }
 
-void LineCutter::Finish() {
-  if (!pending_) return;
-  onLine_(line_);
-  line_.clear();
+void LineCutter::Emit(const char* data, std::size_t size) {
   pending_ = false;
+  onLine_(data, size);
 }
 
-void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, std::string& out) {
+void LineCutter::Finish() {
+  if (!pending_) return;
+  Emit(line_.data(), line_.size());
+  line_.clear();
+}
+
+void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, std::string& out) {
   switch (kind) {
     case SourceKind::Ansi:
-      out = line;
+      out.assign(line, size);
       return;
     case SourceKind::Utf8:
-      Utf8BytesToNative(line.data(), line.size(), out);
+      Utf8BytesToNative(line, size, out);
       if (firstLine) out.erase(0, std::min<std::size_t>(2, out.size()));
       return;
     case SourceKind::Unicode: {
       // Drop the last byte, then the signature (first line) or the high byte
       // of the LF unit that ended the line before.
       const std::size_t skip = firstLine ? 2 : 1;
-      const std::size_t size = line.empty() ? 0 : line.size() - 1;
-      if (size <= skip)
+      const std::size_t kept = size == 0 ? 0 : size - 1;
+      if (kept <= skip)
         out.clear();
       else
-        Utf16BytesToNative(line.data() + skip, size - skip, out);
+        Utf16BytesToNative(line + skip, kept - skip, out);
       return;
     }
   }
+}
+
+void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, std::string& out) {
+  ConvertLine(kind, line.data(), line.size(), firstLine, out);
 }
 
 std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine) {
@@ -176,7 +188,7 @@ SourceKind ConvertTextTo(const std::string& text, const std::function<void(const
   const SourceKind kind = probe.Kind();
   TokenMode = static_cast<std::uint8_t>(kind);
   LineConverter convert(kind, sink);
-  LineCutter cutter([&](const std::string& line) { convert(line); });
+  LineCutter cutter([&](const char* line, std::size_t size) { convert(line, size); });
   cutter.Feed(text.data(), text.size());
   cutter.Finish();
   return kind;
@@ -200,7 +212,7 @@ SourceKind LoadLinesTo(const std::string& path, const std::function<void(const s
   // Second pass from the first byte: every line, the first one again.
   if (int err = file.Rewind()) Fail(err);
   LineConverter convert(kind, sink);
-  LineCutter cutter([&](const std::string& line) { convert(line); });
+  LineCutter cutter([&](const char* line, std::size_t size) { convert(line, size); });
   for (;;) {
     if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
     if (got == 0 || !cutter.Feed(buffer.data(), got)) break;

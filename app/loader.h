@@ -50,18 +50,21 @@ SourceKind LoadLinesTo(const std::string& path, const std::function<void(const s
 
 // The line rule on a stream of bytes: the text ends at the first 0x1A, an LF
 // ends a line, CR bytes are dropped, and bytes after the last LF (even CR
-// bytes only) make one more line.
+// bytes only) make one more line. A line is handed over as bytes that stay
+// valid only during the call (often straight from the read buffer).
 class LineCutter {
  public:
-  explicit LineCutter(std::function<void(const std::string&)> onLine) : onLine_(std::move(onLine)) {}
+  using LineFn = std::function<void(const char* data, std::size_t size)>;
+  explicit LineCutter(LineFn onLine) : onLine_(std::move(onLine)) {}
   // Cuts the next bytes of the text. Returns false once a 0x1A has ended it.
   bool Feed(const char* data, std::size_t size);
   // The end of the file: hands over the last line if one is pending.
   void Finish();
 
  private:
-  std::function<void(const std::string&)> onLine_;
-  std::string line_;
+  void Emit(const char* data, std::size_t size);
+  LineFn onLine_;
+  std::string line_;      // a line that spans buffers or holds CR bytes
   bool pending_ = false;  // a byte (perhaps a CR) came after the last LF
   bool ended_ = false;
 };
@@ -72,6 +75,7 @@ SourceKind ConvertTextTo(const std::string& text, const std::function<void(const
 // One line of a file of the given kind into display bytes: the fast path the
 // loader takes, and the HexText pipeline it must equal byte for byte.
 // firstLine selects the first-line rules (signature bytes).
+void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, std::string& out);
 void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, std::string& out);
 std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine);
 

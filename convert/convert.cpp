@@ -16,7 +16,13 @@ CodeType CurrentCodeType = 0;
 namespace {
 
 const char kHexDigits[] = "0123456789ABCDEF";
-constexpr std::uint32_t kStars = 2u | (std::uint32_t('*') << 8) | (std::uint32_t('*') << 16);
+// An index entry: the first display byte in bits 0-7, the second in bits
+// 8-15. Table lines never hold a NUL byte, so a zero second byte marks a
+// single-byte character.
+constexpr std::uint16_t Entry(unsigned char first, unsigned char second) {
+  return static_cast<std::uint16_t>(first | (second << 8));
+}
+constexpr std::uint16_t kStars = Entry('*', '*');
 constexpr std::uint32_t kReplacement = 0xFFFD;  // U+FFFD: no table maps it, so it shows "**"
 
 int UpperHexValue(char c) {
@@ -83,40 +89,34 @@ std::size_t Utf8Coverage(const unsigned char* b, std::size_t n, bool& complete) 
   return i;
 }
 
-void AddLine(CodeTableData& table, std::vector<bool>& seen, const char* p, std::size_t len) {
+// Entries are never 0 (no line holds a NUL byte): 0 marks a unit not yet seen.
+void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   if (len > 0 && p[0] == '#') return;
   table.lines.emplace_back(p, len);
   if (len < 12) return;
   const char* key = p + 8;
-  std::uint32_t entry;
-  if (p[0] == ' ')
-    entry = 1u | (std::uint32_t(static_cast<unsigned char>(p[1])) << 8);
-  else
-    entry = 2u | (std::uint32_t(static_cast<unsigned char>(p[0])) << 8) |
-            (std::uint32_t(static_cast<unsigned char>(p[1])) << 16);
+  const auto byte = [&](int k) { return static_cast<unsigned char>(p[k]); };
+  const std::uint16_t entry = p[0] == ' ' ? Entry(byte(1), 0) : Entry(byte(0), byte(1));
   long unit = UpperHexUnit(key);
   if (unit >= 0) {
-    if (!seen[unit]) {
-      seen[unit] = true;
-      table.units[unit] = entry;
-    }
+    if (table.units[unit] == 0) table.units[unit] = entry;  // the first line wins
   } else {
     table.otherKeys.emplace(std::string(key, 4), p[0] == ' ' ? std::string(p + 1, 1)
                                                              : std::string(p, 2));
   }
 }
 
-const std::uint32_t* UnitMap() {
-  static const std::vector<std::uint32_t> stars(65536, kStars);
+const std::uint16_t* UnitMap() {
+  static const std::vector<std::uint16_t> stars(65536, kStars);
   if (!TableLoaded || CodeTable.units.size() != 65536) return stars.data();
   return CodeTable.units.data();
 }
 
-inline char* Emit(char* d, const std::uint32_t* map, std::uint32_t unit) {
-  const std::uint32_t e = map[unit];
-  d[0] = static_cast<char>(e >> 8);
-  d[1] = static_cast<char>(e >> 16);
-  return d + (e & 0xFF);
+inline char* Emit(char* d, const std::uint16_t* map, std::uint32_t unit) {
+  const std::uint16_t e = map[unit];
+  d[0] = static_cast<char>(e);
+  d[1] = static_cast<char>(e >> 8);
+  return d + (e > 0xFF ? 2 : 1);
 }
 
 }  // namespace
@@ -136,8 +136,7 @@ std::string CodeTableFileName(CodeType codeType) {
 
 CodeTableData ParseCodeTable(const std::string& fileBytes) {
   CodeTableData table;
-  table.units.assign(65536, kStars);
-  std::vector<bool> seen(65536, false);
+  table.units.assign(65536, 0);
   const char* s = fileBytes.data();
   const void* nul = std::memchr(s, 0, fileBytes.size());
   const std::size_t end = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - s)
@@ -146,11 +145,13 @@ CodeTableData ParseCodeTable(const std::string& fileBytes) {
   while (pos < end) {
     std::size_t q = pos;
     while (q < end && s[q] != '\r' && s[q] != '\n') ++q;
-    AddLine(table, seen, s + pos, q - pos);
+    AddLine(table, s + pos, q - pos);
     pos = q;
     if (pos < end && s[pos] == '\r') ++pos;
     if (pos < end && s[pos] == '\n') ++pos;
   }
+  for (std::uint16_t& e : table.units)
+    if (e == 0) e = kStars;
   return table;
 }
 
@@ -171,9 +172,9 @@ std::string LookupCode(const std::string& key) {
   long unit = UpperHexUnit(key.data());
   if (unit >= 0) {
     if (CodeTable.units.size() != 65536) return "**";
-    const std::uint32_t e = CodeTable.units[unit];
-    const char bytes[2] = {static_cast<char>(e >> 8), static_cast<char>(e >> 16)};
-    return std::string(bytes, e & 0xFF);
+    const std::uint16_t e = CodeTable.units[unit];
+    const char bytes[2] = {static_cast<char>(e), static_cast<char>(e >> 8)};
+    return std::string(bytes, e > 0xFF ? 2 : 1);
   }
   auto it = CodeTable.otherKeys.find(key);
   return it == CodeTable.otherKeys.end() ? "**" : it->second;
@@ -305,13 +306,14 @@ std::string UnicodeHexToNative(const std::string& unicodeHex) {
 
 void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
   out.resize(2 * size);  // at most one code unit per byte
-  const std::uint32_t* map = UnitMap();
+  const std::uint16_t* map = UnitMap();
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = out.empty() ? nullptr : &out[0];
   char* const start = d;
   std::size_t i = 0;
   while (i < size) {
-    // Runs of ASCII eight bytes at a time.
+    // Text comes in runs of one kind (ASCII words, CJK phrases): a loop per
+    // kind keeps its branches predictable.
     while (i + 8 <= size) {
       std::uint64_t w;
       std::memcpy(&w, p + i, 8);
@@ -319,7 +321,21 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
       for (int k = 0; k < 8; ++k) d = Emit(d, map, p[i + k]);
       i += 8;
     }
+    while (i < size && p[i] < 0x80) d = Emit(d, map, p[i++]);
+    // Well-formed three-byte sequences; the range test on the unit excludes
+    // overlongs and surrogates.
+    while (i + 3 <= size) {
+      const unsigned b = p[i], b1 = p[i + 1], b2 = p[i + 2];
+      const std::uint32_t u = ((b & 0x0F) << 12) | ((b1 & 0x3F) << 6) | (b2 & 0x3F);
+      const bool ok = ((b & 0xF0) == 0xE0) & ((b1 & 0xC0) == 0x80) & ((b2 & 0xC0) == 0x80) &
+                      (u >= 0x800) & (u - 0xD800 >= 0x800);
+      if (!ok) break;
+      d = Emit(d, map, u);
+      i += 3;
+    }
     if (i >= size) break;
+    if (p[i] < 0x80) continue;
+    // Everything else, and the last two bytes of the line.
     const unsigned b = p[i];
     std::uint32_t unit = kReplacement;
     std::size_t len = 1;
@@ -357,7 +373,7 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
 
 void Utf16BytesToNative(const char* bytes, std::size_t size, std::string& out) {
   out.resize(size + 1);  // at most two bytes per code unit
-  const std::uint32_t* map = UnitMap();
+  const std::uint16_t* map = UnitMap();
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = &out[0];
   char* const start = d;

@@ -8,40 +8,15 @@
 
 namespace vellumo {
 
-std::wstring Widen(const std::string& text) {
-  if (text.empty()) return {};
-  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(n, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-  return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string narrow(n, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &narrow[0], n,
-                      nullptr, nullptr);
-  return narrow;
-}
-
 namespace {
 
-class Handle {
- public:
-  explicit Handle(HANDLE h = nullptr) : h_(h) {}
-  ~Handle() {
-    if (h_) CloseHandle(h_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
+struct FreeHandle {
+  static HANDLE Invalid() { return nullptr; }
+  void operator()(HANDLE h) const { CloseHandle(h); }
 };
+using UniqueHandle = Unique<HANDLE, FreeHandle>;
 
+// An open registry key, filled in through out() by the Reg* calls.
 class RegKey {
  public:
   RegKey() = default;
@@ -101,8 +76,8 @@ std::int32_t RunAndWait(const std::string& commandLine, bool visible) {
   if (!CreateProcessW(nullptr, buffer, nullptr, nullptr, FALSE,
                       CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
     return -1;
-  Handle process(pi.hProcess);
-  Handle thread(pi.hThread);
+  UniqueHandle process(pi.hProcess);
+  UniqueHandle thread(pi.hThread);
   WaitForSingleObject(process.get(), INFINITE);
   DWORD code = 0;
   GetExitCodeProcess(process.get(), &code);

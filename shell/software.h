@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/win32util.h"
 #include "shell/paths.h"
 
 namespace vellumo {
@@ -54,9 +55,5 @@ bool TextAssociationExists(const std::string& verb, const std::string& fileClass
 // is gone afterwards.
 bool RemoveTextAssociation(const std::string& verb, const std::string& fileClass,
                            HKEY root = HKEY_CLASSES_ROOT);
-
-// UTF-8 and UTF-16 at the Win32 boundary.
-std::wstring Widen(const std::string& text);
-std::string Narrow(const std::wstring& text);
 
 }  // namespace vellumo

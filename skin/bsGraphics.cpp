@@ -135,34 +135,36 @@ Picture ReadBmp(const std::uint8_t* data, std::size_t size, std::size_t* consume
   for (int y = 0; y < picture.height; ++y) {
     const std::uint8_t* row = data + bitsOffset + stride * static_cast<std::size_t>(topDown ? y : picture.height - 1 - y);
     Pixel* out = &picture.pixels[static_cast<std::size_t>(y) * picture.width];
-    for (int x = 0; x < picture.width; ++x) {
-      Pixel p = 0;
-      switch (bpp) {
-        case 1:
-        case 4:
-        case 8: {
-          const int perByte = 8 / bpp;
+    const int w = picture.width;
+    switch (bpp) {
+      case 1:
+      case 4:
+      case 8: {
+        const int perByte = 8 / bpp;
+        const unsigned indexMask = (1u << bpp) - 1;
+        for (int x = 0; x < w; ++x) {
           const int shift = 8 - bpp * (x % perByte + 1);
-          const std::size_t index = (row[x / perByte] >> shift) & ((1u << bpp) - 1);
+          const std::size_t index = (row[x / perByte] >> shift) & indexMask;
           // An index past a short colour table shows black.
-          p = index < paletteSize ? picture.palette[index] : 0;
-          break;
+          out[x] = index < paletteSize ? picture.palette[index] : 0;
         }
-        case 16: {
-          const std::uint32_t v = U16(row + 2 * x);
-          p = Rgb(red.Value(v), green.Value(v), blue.Value(v));
-          break;
-        }
-        case 24:
-          p = Rgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-          break;
-        case 32: {
-          const std::uint32_t v = U32(row + 4 * x);
-          p = Rgb(red.Value(v), green.Value(v), blue.Value(v));
-          break;
-        }
+        break;
       }
-      out[x] = p;
+      case 16:
+        for (int x = 0; x < w; ++x) {
+          const std::uint32_t v = U16(row + 2 * x);
+          out[x] = Rgb(red.Value(v), green.Value(v), blue.Value(v));
+        }
+        break;
+      case 24:
+        for (int x = 0; x < w; ++x) out[x] = Rgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+        break;
+      case 32:
+        for (int x = 0; x < w; ++x) {
+          const std::uint32_t v = U32(row + 4 * x);
+          out[x] = Rgb(red.Value(v), green.Value(v), blue.Value(v));
+        }
+        break;
     }
   }
   if (consumed) *consumed = fileSize;

@@ -20,22 +20,6 @@ void TStream::WriteBuffer(const void* buffer, std::size_t count) {
   if (count != 0 && Write(buffer, count) != count) throw EWriteError();
 }
 
-std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count) {
-  if (count == 0) {
-    source.SetPosition(0);
-    count = source.Size();
-  }
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::int64_t>(count, 0xF000)));
-  std::int64_t left = count;
-  while (left > 0) {
-    const std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(left, buffer.size()));
-    source.ReadBuffer(buffer.data(), n);
-    WriteBuffer(buffer.data(), n);
-    left -= n;
-  }
-  return count;
-}
-
 std::size_t TMemoryStream::Read(void* buffer, std::size_t count) {
   if (position_ >= data_.size()) return 0;
   const std::size_t n = std::min(count, data_.size() - position_);

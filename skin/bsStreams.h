@@ -43,6 +43,12 @@ class TStream {
   TStream& operator=(const TStream&) = delete;
   virtual ~TStream() = default;
 
+ protected:
+  TStream(TStream&&) = default;
+  TStream& operator=(TStream&&) = default;
+
+ public:
+
   // Read and Write return the number of bytes moved; Seek the new position.
   virtual std::size_t Read(void* buffer, std::size_t count) = 0;
   virtual std::size_t Write(const void* buffer, std::size_t count) = 0;
@@ -56,8 +62,6 @@ class TStream {
   // All or nothing: EReadError / EWriteError when fewer bytes move.
   void ReadBuffer(void* buffer, std::size_t count);
   void WriteBuffer(const void* buffer, std::size_t count);
-  // Copies count bytes from source; count 0 copies the whole source from its start.
-  std::int64_t CopyFrom(TStream& source, std::int64_t count);
 };
 
 class TMemoryStream : public TStream {

@@ -220,6 +220,34 @@ Picture BuildControlPicture(const Picture& src, const SectionGeometry& g, Stretc
   return Blank(width, height);
 }
 
+Picture BuildControlPicture(const Picture& src, const SectionGeometry& g, const Rect& skinRect,
+                            StretchMode mode, int width, int height) {
+  SectionGeometry other = g;
+  other.skinRect = skinRect;
+  return BuildControlPicture(src, other, mode, width, height);
+}
+
+Picture EditFrame(const Picture& src, const SectionGeometry& g, const Rect& rect, int width) {
+  return TileHorizontal(src, rect, g.lt.x, rect.Width() - g.rt.x, width);
+}
+
+Picture EditTextArea(const Picture& src, const SectionGeometry& g, const Rect& rect,
+                     int areaWidth) {
+  const Rect& cl = g.client;
+  const Rect under = Moved(cl, rect.left, rect.top);
+  return TileHorizontal(src, under, std::max(0, g.lt.x - cl.left), std::max(0, cl.right - g.rt.x),
+                        areaWidth);
+}
+
+Picture BuildEditPicture(const Picture& src, const SectionGeometry& g, const Rect& rect,
+                         int width) {
+  Picture out = EditFrame(src, g, rect, width);
+  const Rect& cl = g.client;
+  const Picture area = EditTextArea(src, g, rect, width - cl.left - (rect.Width() - cl.right));
+  CopyPicture(out, cl.left, cl.top, area, Bounds(area));
+  return out;
+}
+
 // ---------------------------------------------------------------------------
 // The form frame
 
@@ -363,6 +391,31 @@ StripPlaces MaskStripPlaces(const PlacedFrame& placed) {
   return StripPlaces{Point{0, 0}, Point{0, m.bottom}, Point{0, m.top}, Point{m.right, m.top}};
 }
 
+Picture RenderFrame(const Picture& source, const Picture* mask, const FrameSkin& skin, int width,
+                    int height, Pixel clientFill, Pixel outside) {
+  Picture out = Blank(width, height);
+  if (out.Empty()) return out;
+  const PlacedFrame placed = PlaceFrame(skin, width, height);
+  const Rect cl = Intersect(skin.client, Bounds(source));
+  if (cl.IsEmpty())
+    std::fill(out.pixels.begin(), out.pixels.end(), clientFill);
+  else
+    TilePicture(out, placed.client, source, cl);
+  const FrameStrips strips = BuildFrameStrips(source, skin, width, height);
+  const StripPlaces at = FrameStripPlaces(skin, width, height);
+  CopyPicture(out, at.top.x, at.top.y, strips.top, Bounds(strips.top));
+  CopyPicture(out, at.left.x, at.left.y, strips.left, Bounds(strips.left));
+  CopyPicture(out, at.right.x, at.right.y, strips.right, Bounds(strips.right));
+  CopyPicture(out, at.bottom.x, at.bottom.y, strips.bottom, Bounds(strips.bottom));
+  if (mask != nullptr && !mask->Empty()) {
+    const FrameStrips shape = BuildMaskStrips(*mask, skin, width, height);
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        if (!PointInShape(shape, placed, x, y)) out.Set(x, y, outside);
+  }
+  return out;
+}
+
 // ---------------------------------------------------------------------------
 // The window shape
 
@@ -399,6 +452,16 @@ Region WindowRegion(const FrameStrips& maskStrips, const PlacedFrame& placed) {
   add(maskStrips.left, at.left);
   add(maskStrips.right, at.right);
   return region;
+}
+
+Region ControlRegion(const Picture& mask, const SectionGeometry& g, StretchMode mode, int width,
+                     int height) {
+  SectionGeometry own = g;
+  if (mask.width == g.skinRect.Width() && mask.height == g.skinRect.Height())
+    own.skinRect = Bounds(mask);
+  const Picture fitted = BuildControlPicture(mask, own, mode, width, height);
+  const RunList runs = BlackRuns(fitted, 0, 0);
+  return Region{runs.runs, runs.truncated};
 }
 
 bool PointInShape(const FrameStrips& maskStrips, const PlacedFrame& placed, int x, int y) {
@@ -456,6 +519,25 @@ int FrameHitTest(const PlacedFrame& placed, int borderWidth, const FrameHitInput
   }
   if (inClient) return ht::Client;
   return inCaption ? ht::Caption : ht::Object;
+}
+
+int PlainFrameHitTest(const PlainHitInput& in) {
+  const int x = in.point.x, y = in.point.y;
+  const int w = in.width, h = in.height;
+  if (in.sizeable && !in.maximized && !in.rolledUp && !in.minimized) {
+    if (in.objectUnderMouse) return ht::Object;
+    if (x <= 2 && y <= 2) return ht::TopLeft;
+    if (x >= w - 2 && y <= 2) return ht::TopRight;
+    if (x <= 2 && y >= h - 2) return ht::BottomLeft;
+    if (x >= w - 2 && y >= h - 2) return ht::BottomRight;
+    if (x <= 2) return ht::Left;
+    if (y <= 2) return ht::Top;
+    if (x >= w - 2) return ht::Right;
+    if (y >= h - 2) return ht::Bottom;
+  }
+  if (Contains(in.captionArea, x, y)) return ht::Caption;
+  if (Contains(Rect{3, in.captionHeight + 3, w - 3, h - 3}, x, y)) return ht::Client;
+  return ht::Object;
 }
 
 // ---------------------------------------------------------------------------
@@ -569,6 +651,21 @@ Rect GlyphSlice(Size glyph, int numGlyphs, int k) {
   k = std::min(std::max(k, 1), n);
   const int w = glyph.width / n;
   return Rect{(k - 1) * w, 0, k * w, glyph.height};
+}
+
+void DrawGlyph(Picture& dst, int x, int y, const Picture& glyph, const Rect& slice) {
+  const Rect s = Intersect(slice, Bounds(glyph));
+  if (s.IsEmpty()) return;
+  const Pixel key = glyph.At(s.left, s.bottom - 1);
+  for (int row = s.top; row < s.bottom; ++row) {
+    const int ty = y + row - s.top;
+    if (ty < 0 || ty >= dst.height) continue;
+    for (int col = s.left; col < s.right; ++col) {
+      const int tx = x + col - s.left;
+      const Pixel p = glyph.At(col, row);
+      if (tx >= 0 && tx < dst.width && p != key) dst.Set(tx, ty, p);
+    }
+  }
 }
 
 }  // namespace bs

@@ -84,6 +84,21 @@ Picture TileNineParts(const Picture& src, const SectionGeometry& g, int width, i
 // None a blank width x height picture.
 Picture BuildControlPicture(const Picture& src, const SectionGeometry& g, StretchMode mode,
                             int width, int height);
+// The same from another of the section's rectangles (mouse-over, pressed,
+// disabled picture): the geometry of g with its skin rectangle replaced.
+Picture BuildControlPicture(const Picture& src, const SectionGeometry& g, const Rect& skinRect,
+                            StretchMode mode, int width, int height);
+
+// The skinned edit, from its skin rectangle or its active one (rect):
+// the frame, width x skin height, tiled with ends LT.x and skin width - RT.x;
+Picture EditFrame(const Picture& src, const SectionGeometry& g, const Rect& rect, int width);
+// the text area's background, areaWidth x height of CL: the part of rect
+// under CL, tiled with ends max(0, LT.x - CL.left) and max(0, CL.right - RT.x);
+Picture EditTextArea(const Picture& src, const SectionGeometry& g, const Rect& rect,
+                     int areaWidth);
+// and the two together as the edit shows them: the text area at (CL.left, CL.top).
+Picture BuildEditPicture(const Picture& src, const SectionGeometry& g, const Rect& rect,
+                         int width);
 
 // ---------------------------------------------------------------------------
 // The form frame.
@@ -160,6 +175,13 @@ struct StripPlaces {
 StripPlaces FrameStripPlaces(const FrameSkin& skin, int width, int height);
 StripPlaces MaskStripPlaces(const PlacedFrame& placed);
 
+// The whole window as the skinned frame paints it, for previews and tests:
+// the client area tiled with the source's clientrect (filled with
+// clientFill when that is empty), the frame strips over the rest, and, when
+// a mask is given, every pixel outside the shape set to outside.
+Picture RenderFrame(const Picture& source, const Picture* mask, const FrameSkin& skin, int width,
+                    int height, Pixel clientFill, Pixel outside);
+
 // ---------------------------------------------------------------------------
 // The window shape.
 
@@ -182,6 +204,14 @@ struct Region {
   bool truncated = false;  // some strip passed the run limit
 };
 Region WindowRegion(const FrameStrips& maskStrips, const PlacedFrame& placed);
+
+// A windowed control's region from its section's mask picture: in Fixed
+// mode the mask unchanged, otherwise the mask fitted to width x height by
+// the section's stretch rule. A mask of the skin rectangle's size is the
+// control's own; a larger one holds it at the skin rectangle, like the
+// section's picture.
+Region ControlRegion(const Picture& mask, const SectionGeometry& g, StretchMode mode, int width,
+                     int height);
 
 // Whether window point (x, y) lies in the shape made by the mask strips.
 bool PointInShape(const FrameStrips& maskStrips, const PlacedFrame& placed, int x, int y);
@@ -216,6 +246,20 @@ struct FrameHitInput {
 };
 int FrameHitTest(const PlacedFrame& placed, int borderWidth, const FrameHitInput& in);
 
+// The plain frame's hit test (no skin): 3-pixel borders, resizable only when
+// sizeable and in the normal state; captionArea is the caption bar less its
+// buttons.
+struct PlainHitInput {
+  Point point;
+  int width = 0, height = 0;
+  bool rolledUp = false, minimized = false, maximized = false;
+  bool sizeable = false;
+  bool objectUnderMouse = false;
+  Rect captionArea;
+  int captionHeight = kPlainCaptionHeight;
+};
+int PlainFrameHitTest(const PlainHitInput& in);
+
 // ---------------------------------------------------------------------------
 // Frame objects: an object's place on the window from its skinrect in the main
 // picture, by the corner regions the rectangle's corners lie in.
@@ -246,5 +290,8 @@ GlyphTextPlace PlaceGlyphAndText(const GlyphTextInput& in);
 int GlyphImageNumber(bool pressedLook, bool activeLook, bool enabled, int numGlyphs);
 // Glyph image number k (1-based) of numGlyphs equal slices, left to right.
 Rect GlyphSlice(Size glyph, int numGlyphs, int k);
+// Draws the slice of glyph at (x, y) leaving out the pixels of the colour of
+// the slice's bottom-left pixel.
+void DrawGlyph(Picture& dst, int x, int y, const Picture& glyph, const Rect& slice);
 
 }  // namespace bs

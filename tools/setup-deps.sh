@@ -4,7 +4,7 @@
 set -euo pipefail
 
 native_pkgs=(build-essential cmake ninja-build pkg-config googletest libgtest-dev
-             zlib1g-dev clang libclang-rt-14-dev)
+             zlib1g-dev clang libclang-rt-14-dev libpng-dev libfreetype-dev fonts-dejavu-core)
 cross_pkgs=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
             mingw-w64-i686-dev libz-mingw-w64-dev)
 wine_pkgs=(wine wine32:i386 xvfb x11-apps imagemagick fonts-wqy-microhei)

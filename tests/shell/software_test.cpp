@@ -2,7 +2,6 @@
 // handlers, the registry verb, the companion-file check and language library.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <shellapi.h>
 
 #include <cstdlib>
 #include <map>
@@ -11,6 +10,8 @@
 #include "app/programstate.h"
 #include "shell/languagestrings.h"
 #include "shell/software.h"
+#include "tests/e2e/harness.h"
+#include "tests/shell/regread.h"
 
 namespace vellumo {
 namespace {
@@ -20,67 +21,9 @@ std::string ThisDir() {
   return exe.substr(0, exe.rfind('\\') + 1);
 }
 
-std::string DistDir() {
-  std::string dir = "Z:" + std::string(getenv("VELLUMO_DIST") ? getenv("VELLUMO_DIST") : "");
-  for (auto& c : dir)
-    if (c == '/') c = '\\';
-  if (dir.back() != '\\') dir += '\\';
-  return dir;
-}
+std::string DistDir() { return Narrow(e2e::DistDir()); }
 
-std::string ReadFileText(const std::string& path) {
-  HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string text;
-  char buf[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buf, sizeof buf, &got, nullptr) && got) text.append(buf, got);
-  CloseHandle(file);
-  return text;
-}
-
-void WriteFileText(const std::string& path, const std::string& text) {
-  HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-// A fresh empty folder under the temp folder, ending in a backslash.
-std::string MakeTempDir(const std::string& name) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  std::string dir = Narrow(temp) + name + "\\";
-  SHFILEOPSTRUCTW op = {};
-  std::wstring from = Widen(dir.substr(0, dir.size() - 1));
-  from.push_back(L'\0');
-  op.wFunc = FO_DELETE;
-  op.pFrom = from.c_str();
-  op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-  SHFileOperationW(&op);
-  CreateDirectoryW(Widen(dir).c_str(), nullptr);
-  return dir;
-}
-
-std::wstring DefaultValue(HKEY root, const std::wstring& path) {
-  wchar_t data[1024] = {};
-  DWORD bytes = sizeof data - sizeof(wchar_t);
-  if (RegGetValueW(root, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, data, &bytes) != ERROR_SUCCESS)
-    return L"<none>";
-  return data;
-}
-
-DWORD SubkeyCount(HKEY root, const std::wstring& path) {
-  HKEY key;
-  if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return ~0u;
-  DWORD count = 0;
-  RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &count, nullptr, nullptr, nullptr, nullptr,
-                   nullptr, nullptr, nullptr);
-  RegCloseKey(key);
-  return count;
-}
+std::string ReadFileText(const std::string& path) { return e2e::ReadFileBytes(Widen(path)); }
 
 // ---- RunAndWait ------------------------------------------------------------
 
@@ -108,11 +51,12 @@ TEST(RunAndWait, CommandLineOverTheLimitIsRefused) {
 // ---- AllFilesPresent ---------------------------------------------------------
 
 TEST(AllFilesPresent, FilesCountFoldersDoNot) {
-  std::string dir = MakeTempDir("vellumo-present");
+  e2e::TempDir temp(L"vellumo present");
+  const std::string dir = Narrow(temp.Path());
   ProgramDir = dir;
   CreateDirectoryW(Widen(dir + "dll").c_str(), nullptr);
-  WriteFileText(dir + "dll\\a.txt", "a");
-  WriteFileText(dir + "b.txt", "b");
+  temp.Write(L"dll\\a.txt", "a");
+  temp.Write(L"b.txt", "b");
   EXPECT_TRUE(AllFilesPresent({"dll\\a.txt", "b.txt"}));
   EXPECT_TRUE(AllFilesPresent({"DLL\\A.TXT"}));  // the file system ignores case
   EXPECT_TRUE(AllFilesPresent({}));
@@ -138,10 +82,10 @@ const wchar_t kCommandKey[] = L"txtfile\\shell\\Runeview\\command";
 TEST(TextAssociation, AddTwiceLeavesOneCleanVerb) {
   RegDeleteTreeW(HKEY_CLASSES_ROOT, kVerbKey);
   ASSERT_TRUE(AddTextAssociation("Runeview", "Vellumo", "txtfile"));
-  EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, kVerbKey), L"Vellumo");
+  EXPECT_EQ(regread::Default(HKEY_CLASSES_ROOT, kVerbKey), L"Vellumo");
   const std::wstring command = L"\"" + Widen(ExecutablePath()) + L"\" \"%1\"";
-  EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, kCommandKey), command);
-  EXPECT_EQ(SubkeyCount(HKEY_CLASSES_ROOT, kVerbKey), 1u);
+  EXPECT_EQ(regread::Default(HKEY_CLASSES_ROOT, kCommandKey), command);
+  EXPECT_EQ(regread::Subkeys(HKEY_CLASSES_ROOT, kVerbKey), 1u);
 
   // Something another program left below the verb goes with the next add.
   HKEY extra;
@@ -150,11 +94,11 @@ TEST(TextAssociation, AddTwiceLeavesOneCleanVerb) {
             ERROR_SUCCESS);
   RegCloseKey(extra);
   RegSetKeyValueW(HKEY_CLASSES_ROOT, kVerbKey, L"stale", REG_SZ, L"x", 4);
-  ASSERT_EQ(SubkeyCount(HKEY_CLASSES_ROOT, kVerbKey), 2u);
+  ASSERT_EQ(regread::Subkeys(HKEY_CLASSES_ROOT, kVerbKey), 2u);
 
   ASSERT_TRUE(AddTextAssociation("Runeview", "Vellumo", "txtfile"));
-  EXPECT_EQ(SubkeyCount(HKEY_CLASSES_ROOT, kVerbKey), 1u);
-  EXPECT_EQ(DefaultValue(HKEY_CLASSES_ROOT, kCommandKey), command);
+  EXPECT_EQ(regread::Subkeys(HKEY_CLASSES_ROOT, kVerbKey), 1u);
+  EXPECT_EQ(regread::Default(HKEY_CLASSES_ROOT, kCommandKey), command);
   EXPECT_NE(RegGetValueW(HKEY_CLASSES_ROOT, kVerbKey, L"stale", RRF_RT_ANY, nullptr, nullptr,
                          nullptr),
             ERROR_SUCCESS);
@@ -169,7 +113,7 @@ TEST(TextAssociation, RemoveTwice) {
   EXPECT_FALSE(TextAssociationExists("Runeview", "txtfile"));
   EXPECT_FALSE(RemoveTextAssociation("Runeview", "txtfile"));
   // The class and its other verbs stay.
-  EXPECT_NE(SubkeyCount(HKEY_CLASSES_ROOT, L"txtfile"), ~0u);
+  EXPECT_NE(regread::Subkeys(HKEY_CLASSES_ROOT, L"txtfile"), ~0u);
 }
 
 TEST(TextAssociation, RefusedKeyRaisesTheError) {
@@ -192,13 +136,6 @@ TEST(TextAssociation, RefusedKeyRaisesTheError) {
 
 // ---- The shell's handlers -----------------------------------------------------
 
-void RegisterRecorder(const std::wstring& keyPath) {
-  const std::wstring command = L"\"" + Widen(ThisDir()) + L"shell_recorder.exe\" \"%1\"";
-  ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, keyPath.c_str(), nullptr, REG_SZ, command.c_str(),
-                            static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t))),
-            ERROR_SUCCESS);
-}
-
 std::string WaitRecorded(std::size_t lines) {
   const std::string path = ThisDir() + "recorded.txt";
   for (int i = 0; i < 300; ++i) {
@@ -214,8 +151,9 @@ std::string WaitRecorded(std::size_t lines) {
 TEST(OpenWithShell, ReachesTheHandlerOfTheTarget) {
   DeleteFileW(Widen(ThisDir() + "recorded.txt").c_str());
   RegSetKeyValueW(HKEY_CLASSES_ROOT, L".htm", nullptr, REG_SZ, L"htmlfile", 18);
-  RegisterRecorder(L"htmlfile\\shell\\open\\command");
-  RegisterRecorder(L"mailto\\shell\\open\\command");
+  const std::wstring recorder = Widen(ThisDir()) + L"shell_recorder.exe";
+  ASSERT_TRUE(regread::SetOpenCommand(L"htmlfile", recorder));
+  ASSERT_TRUE(regread::SetOpenCommand(L"mailto", recorder));
 
   const std::string page = DistDir() + "howtouse.htm";
   OpenWithShell(page);

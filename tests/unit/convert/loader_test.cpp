@@ -19,7 +19,7 @@ using V = std::vector<std::string>;
 
 V Cut(const std::string& text, std::size_t chunk = 0) {
   V lines;
-  LineCutter cutter([&](const std::string& l) { lines.push_back(l); });
+  LineCutter cutter([&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
   if (chunk == 0) chunk = text.size() + 1;
   for (std::size_t i = 0; i < text.size(); i += chunk)
     if (!cutter.Feed(text.data() + i, std::min(chunk, text.size() - i))) break;
@@ -34,7 +34,7 @@ V Convert(const std::string& text, SourceKind* kind = nullptr) {
   return lines;
 }
 
-TEST(LineRule, SpecifiedCases) {
+TEST(LineRule, Cases) {
   EXPECT_EQ(Cut("A\r\nB"), (V{"A", "B"}));
   EXPECT_EQ(Cut("A\nB"), (V{"A", "B"}));
   EXPECT_EQ(Cut("A\rB\n"), (V{"AB"}));

@@ -1,4 +1,4 @@
-// The HexText stages, their specified examples and the malformed UTF-8 mend.
+// The HexText stages, their worked examples and the malformed UTF-8 mend.
 #include <gtest/gtest.h>
 
 #include "convert/convert.h"
@@ -51,7 +51,8 @@ TEST(HexStages, ThreeByteArithmetic) {
   EXPECT_EQ(Utf8Hex3ToUnicodeHex("E4B8AD"), "4E2D");
   EXPECT_EQ(Utf8Hex3ToUnicodeHex("EFBBBF"), "FEFF");
   EXPECT_EQ(Utf8Hex3ToUnicodeHex("E0A080"), "0800");
-  // A second byte of C0 or above makes a two digits long, as specified.
+  // A second byte of C0 or above makes a two digits long: only well-formed
+  // sequences ever reach this arithmetic.
   EXPECT_EQ(Utf8Hex3ToUnicodeHex("E4C080").size(), 5u);
   // A negative value is written as 32-bit two's complement.
   EXPECT_EQ(Utf8Hex3ToUnicodeHex("E40000"), "4FFFFFFE0FFFFFF80");

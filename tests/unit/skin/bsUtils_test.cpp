@@ -167,6 +167,24 @@ TEST(Tiling, NinePartsBlankCasesAndOtherModes) {
   EXPECT_EQ(TileNineParts(src, outside, 12, 12).width, 12);
 }
 
+TEST(Tiling, EditFrameAndTextArea) {
+  const Picture src = Coded(290, 145);
+  const SectionGeometry g{Rect{225, 98, 282, 119}, {4, 10}, {51, 11}, {}, {}, Rect{3, 3, 54, 18}};
+  const Rect active{225, 121, 282, 142};
+  const Picture same = BuildEditPicture(src, g, g.skinRect, 57);
+  EXPECT_EQ(same.pixels, CropPicture(src, g.skinRect).pixels);
+  const Picture wide = BuildEditPicture(src, g, active, 100);
+  ASSERT_EQ(wide.width, 100);
+  ASSERT_EQ(wide.height, 21);
+  EXPECT_EQ(wide.At(99, 0), Code(281, 121));
+  EXPECT_EQ(wide.At(3, 3), Code(228, 124));    // the text area starts at CL
+  EXPECT_EQ(wide.At(96, 10), Code(278, 131));  // and keeps its right end
+  EXPECT_EQ(wide.At(97, 10), Code(279, 131));  // the frame's right end
+  EXPECT_EQ(EditTextArea(src, g, active, 94).width, 94);
+  const Picture down = BuildControlPicture(src, g, active, StretchMode::Horizontal, 57, 30);
+  EXPECT_EQ(down.pixels, CropPicture(src, active).pixels);
+}
+
 // The frame geometry of the About window's skin.
 FrameSkin AboutSkin() {
   FrameSkin k;
@@ -422,6 +440,40 @@ TEST(Shape, RegionAndPointInShapeAgree) {
   }
 }
 
+TEST(Shape, RenderedFrameAtPictureSizeIsThePicture) {
+  const Shape s = Rounded();
+  const Picture src = Coded(8, 6);
+  EXPECT_EQ(RenderFrame(src, nullptr, s.skin, 8, 6, 0, 0).pixels, src.pixels);
+  const Picture shaped = RenderFrame(src, &s.mask, s.skin, 13, 9, 0, 7);
+  EXPECT_EQ(shaped.At(0, 0), 7u);
+  EXPECT_EQ(shaped.At(12, 8), 7u);
+  EXPECT_EQ(shaped.At(1, 0), Code(1, 0));
+  EXPECT_EQ(shaped.At(12, 7), Code(7, 4));
+  EXPECT_EQ(shaped.At(6, 4), Code(2 + 4 % 4, 2 + 2 % 2));  // client tiled from its corner
+  FrameSkin noClient = s.skin;
+  noClient.client = Rect{};
+  EXPECT_EQ(RenderFrame(src, nullptr, noClient, 8, 6, 5, 0).width, 8);
+}
+
+TEST(Shape, ControlRegionFollowsTheStretch) {
+  // A 5 x 2 mask with its first and last column cut, ends of 1 pixel.
+  Picture mask(5, 2, 0);
+  mask.Set(0, 0, 0xFFFFFF);
+  mask.Set(4, 1, 0xFFFFFF);
+  const SectionGeometry g{Rect{10, 10, 15, 12}, {1, 0}, {4, 0}, {}, {}, Rect{1, 0, 4, 2}};
+  Region r = ControlRegion(mask, g, StretchMode::Horizontal, 9, 2);
+  ASSERT_EQ(r.rects.size(), 2u);
+  EXPECT_EQ(r.rects[0], (Rect{1, 0, 9, 1}));
+  EXPECT_EQ(r.rects[1], (Rect{0, 1, 8, 2}));
+  r = ControlRegion(mask, g, StretchMode::Fixed, 9, 2);
+  EXPECT_EQ(r.rects[0], (Rect{1, 0, 5, 1}));
+  // A mask laid out like the picture holds it at the skin rectangle.
+  Picture sheet(20, 20, 0xFFFFFF);
+  CopyPicture(sheet, 10, 10, mask, Rect{0, 0, 5, 2});
+  EXPECT_EQ(ControlRegion(sheet, g, StretchMode::Horizontal, 9, 2).rects,
+            ControlRegion(mask, g, StretchMode::Horizontal, 9, 2).rects);
+}
+
 TEST(Shape, RunsAreMaximalAndPlaced) {
   Picture strip(7, 2, 0);
   strip.Set(2, 0, 0xFFFFFF);
@@ -540,6 +592,37 @@ TEST(HitTest, WithAMaskTheBorderFollowsTheShape) {
   EXPECT_EQ(at(0, 10), ht::Left);
 }
 
+TEST(HitTest, PlainFrame) {
+  PlainHitInput in;
+  in.width = 200;
+  in.height = 100;
+  in.sizeable = true;
+  in.captionArea = Rect{22, 3, 140, 22};
+  auto at = [&](int x, int y) {
+    in.point = Point{x, y};
+    return PlainFrameHitTest(in);
+  };
+  EXPECT_EQ(at(2, 2), ht::TopLeft);
+  EXPECT_EQ(at(198, 0), ht::TopRight);
+  EXPECT_EQ(at(0, 98), ht::BottomLeft);
+  EXPECT_EQ(at(199, 99), ht::BottomRight);
+  EXPECT_EQ(at(1, 50), ht::Left);
+  EXPECT_EQ(at(100, 2), ht::Top);
+  EXPECT_EQ(at(198, 50), ht::Right);
+  EXPECT_EQ(at(100, 98), ht::Bottom);
+  EXPECT_EQ(at(100, 10), ht::Caption);
+  EXPECT_EQ(at(100, 22), ht::Client);
+  EXPECT_EQ(at(150, 10), ht::Object);  // a caption button
+  EXPECT_EQ(at(3, 50), ht::Client);
+  EXPECT_EQ(at(10, 10), ht::Object);  // the system-menu button
+  in.objectUnderMouse = true;
+  EXPECT_EQ(at(1, 50), ht::Object);
+  in.objectUnderMouse = false;
+  in.maximized = true;
+  EXPECT_EQ(at(1, 50), ht::Object);
+  EXPECT_EQ(at(100, 10), ht::Caption);
+}
+
 TEST(GlyphAndText, PositionsPerLayoutAndMargin) {
   GlyphTextInput in;
   in.bounds = Rect{0, 0, 47, 21};
@@ -600,6 +683,18 @@ TEST(GlyphAndText, ImageNumbersAndSlices) {
   EXPECT_EQ(GlyphSlice(Size{48, 16}, 3, 2), (Rect{16, 0, 32, 16}));
   EXPECT_EQ(GlyphSlice(Size{48, 16}, 3, 9), (Rect{32, 0, 48, 16}));
   EXPECT_EQ(GlyphSlice(Size{48, 16}, 0, 1), (Rect{0, 0, 48, 16}));
+}
+
+TEST(GlyphAndText, GlyphLeavesOutItsKeyColour) {
+  Picture glyph(4, 2);
+  glyph.pixels = {1, 2, 7, 8,
+                  5, 3, 9, 7};  // slice 1 keyed by 5, slice 2 by 9
+  Picture dst(3, 3, 0);
+  DrawGlyph(dst, 1, 1, glyph, GlyphSlice(Size{4, 2}, 2, 2));
+  EXPECT_EQ(dst.pixels, (std::vector<Pixel>{0, 0, 0, 0, 7, 8, 0, 0, 7}));
+  DrawGlyph(dst, -1, 0, glyph, GlyphSlice(Size{4, 2}, 2, 1));
+  EXPECT_EQ(dst.At(0, 0), 2u);
+  EXPECT_EQ(dst.At(0, 1), 3u);
 }
 
 }  // namespace
