@@ -325,11 +325,9 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
     // Well-formed three-byte sequences; the range test on the unit excludes
     // overlongs and surrogates.
     while (i + 3 <= size) {
-      const unsigned b = p[i], b1 = p[i + 1], b2 = p[i + 2];
-      const std::uint32_t u = ((b & 0x0F) << 12) | ((b1 & 0x3F) << 6) | (b2 & 0x3F);
-      const bool ok = ((b & 0xF0) == 0xE0) & ((b1 & 0xC0) == 0x80) & ((b2 & 0xC0) == 0x80) &
-                      (u >= 0x800) & (u - 0xD800 >= 0x800);
-      if (!ok) break;
+      const std::uint32_t w = p[i] | (std::uint32_t(p[i + 1]) << 8) | (std::uint32_t(p[i + 2]) << 16);
+      const std::uint32_t u = ((w & 0x0F) << 12) | ((w & 0x3F00) >> 2) | ((w >> 16) & 0x3F);
+      if ((w & 0xC0C0F0) != 0x8080E0 || u < 0x800 || u - 0xD800 < 0x800) break;
       d = Emit(d, map, u);
       i += 3;
     }
