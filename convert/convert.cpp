@@ -16,13 +16,16 @@ CodeType CurrentCodeType = 0;
 namespace {
 
 const char kHexDigits[] = "0123456789ABCDEF";
-// An index entry: the first display byte in bits 0-7, the second in bits
-// 8-15. Table lines never hold a NUL byte, so a zero second byte marks a
-// single-byte character.
-constexpr std::uint16_t Entry(unsigned char first, unsigned char second) {
-  return static_cast<std::uint16_t>(first | (second << 8));
+// An index entry: the display bytes in memory order in bits 0-15 (one 16-bit
+// store writes them), their number in bits 16-23; 0 marks a unit without a
+// line while the index is built.
+std::uint32_t Entry(char first, char second, unsigned count) {
+  const char bytes[2] = {first, second};
+  std::uint16_t v;
+  std::memcpy(&v, bytes, 2);
+  return v | (count << 16);
 }
-constexpr std::uint16_t kStars = Entry('*', '*');
+const std::uint32_t kStars = Entry('*', '*', 2);
 constexpr std::uint32_t kReplacement = 0xFFFD;  // U+FFFD: no table maps it, so it shows "**"
 
 int UpperHexValue(char c) {
@@ -89,14 +92,12 @@ std::size_t Utf8Coverage(const unsigned char* b, std::size_t n, bool& complete) 
   return i;
 }
 
-// Entries are never 0 (no line holds a NUL byte): 0 marks a unit not yet seen.
 void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   if (len > 0 && p[0] == '#') return;
   table.lines.emplace_back(p, len);
   if (len < 12) return;
   const char* key = p + 8;
-  const auto byte = [&](int k) { return static_cast<unsigned char>(p[k]); };
-  const std::uint16_t entry = p[0] == ' ' ? Entry(byte(1), 0) : Entry(byte(0), byte(1));
+  const std::uint32_t entry = p[0] == ' ' ? Entry(p[1], 0, 1) : Entry(p[0], p[1], 2);
   long unit = UpperHexUnit(key);
   if (unit >= 0) {
     if (table.units[unit] == 0) table.units[unit] = entry;  // the first line wins
@@ -106,17 +107,17 @@ void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   }
 }
 
-const std::uint16_t* UnitMap() {
-  static const std::vector<std::uint16_t> stars(65536, kStars);
+const std::uint32_t* UnitMap() {
+  static const std::vector<std::uint32_t> stars(65536, kStars);
   if (!TableLoaded || CodeTable.units.size() != 65536) return stars.data();
   return CodeTable.units.data();
 }
 
-inline char* Emit(char* d, const std::uint16_t* map, std::uint32_t unit) {
-  const std::uint16_t e = map[unit];
-  d[0] = static_cast<char>(e);
-  d[1] = static_cast<char>(e >> 8);
-  return d + (e > 0xFF ? 2 : 1);
+inline char* Emit(char* d, const std::uint32_t* map, std::uint32_t unit) {
+  const std::uint32_t e = map[unit];
+  const std::uint16_t bytes = static_cast<std::uint16_t>(e);
+  std::memcpy(d, &bytes, 2);
+  return d + (e >> 16);
 }
 
 }  // namespace
@@ -150,7 +151,7 @@ CodeTableData ParseCodeTable(const std::string& fileBytes) {
     if (pos < end && s[pos] == '\r') ++pos;
     if (pos < end && s[pos] == '\n') ++pos;
   }
-  for (std::uint16_t& e : table.units)
+  for (std::uint32_t& e : table.units)
     if (e == 0) e = kStars;
   return table;
 }
@@ -172,9 +173,11 @@ std::string LookupCode(const std::string& key) {
   long unit = UpperHexUnit(key.data());
   if (unit >= 0) {
     if (CodeTable.units.size() != 65536) return "**";
-    const std::uint16_t e = CodeTable.units[unit];
-    const char bytes[2] = {static_cast<char>(e), static_cast<char>(e >> 8)};
-    return std::string(bytes, e > 0xFF ? 2 : 1);
+    const std::uint32_t e = CodeTable.units[unit];
+    char bytes[2];
+    const std::uint16_t v = static_cast<std::uint16_t>(e);
+    std::memcpy(bytes, &v, 2);
+    return std::string(bytes, e >> 16);
   }
   auto it = CodeTable.otherKeys.find(key);
   return it == CodeTable.otherKeys.end() ? "**" : it->second;
@@ -306,7 +309,7 @@ std::string UnicodeHexToNative(const std::string& unicodeHex) {
 
 void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
   out.resize(2 * size);  // at most one code unit per byte
-  const std::uint16_t* map = UnitMap();
+  const std::uint32_t* map = UnitMap();
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = out.empty() ? nullptr : &out[0];
   char* const start = d;
@@ -325,11 +328,9 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
     // Well-formed three-byte sequences; the range test on the unit excludes
     // overlongs and surrogates.
     while (i + 3 <= size) {
-      const unsigned b = p[i], b1 = p[i + 1], b2 = p[i + 2];
-      const std::uint32_t u = ((b & 0x0F) << 12) | ((b1 & 0x3F) << 6) | (b2 & 0x3F);
-      const bool ok = ((b & 0xF0) == 0xE0) & ((b1 & 0xC0) == 0x80) & ((b2 & 0xC0) == 0x80) &
-                      (u >= 0x800) & (u - 0xD800 >= 0x800);
-      if (!ok) break;
+      const std::uint32_t w = p[i] | (std::uint32_t(p[i + 1]) << 8) | (std::uint32_t(p[i + 2]) << 16);
+      const std::uint32_t u = ((w & 0x0F) << 12) | ((w & 0x3F00) >> 2) | ((w >> 16) & 0x3F);
+      if ((w & 0xC0C0F0) != 0x8080E0 || u < 0x800 || u - 0xD800 < 0x800) break;
       d = Emit(d, map, u);
       i += 3;
     }
@@ -373,7 +374,7 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
 
 void Utf16BytesToNative(const char* bytes, std::size_t size, std::string& out) {
   out.resize(size + 1);  // at most two bytes per code unit
-  const std::uint16_t* map = UnitMap();
+  const std::uint32_t* map = UnitMap();
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = &out[0];
   char* const start = d;

@@ -19,9 +19,9 @@ using CodeType = std::uint8_t;
 struct CodeTableData {
   std::vector<std::string> lines;
   // One entry per code unit whose key is four upper-case hex digits: the
-  // first display byte in bits 0-7, the second (0 for a single byte) in bits
-  // 8-15. Units without a line hold "**". Empty until indexed.
-  std::vector<std::uint16_t> units;
+  // display bytes in memory order in bits 0-15, their number (1 or 2) in bits
+  // 16-23. Units without a line hold "**". Empty until indexed.
+  std::vector<std::uint32_t> units;
   // Keys of columns 9-12 that are not four upper-case hex digits (they match
   // only themselves), with the display bytes of their first line.
   std::unordered_map<std::string, std::string> otherKeys;
