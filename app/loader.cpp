@@ -37,9 +37,9 @@ class LineConverter {
  public:
   LineConverter(SourceKind kind, const std::function<void(const std::string&)>& sink)
       : kind_(kind), sink_(sink) {}
-  void operator()(const char* line, std::size_t size) {
+  void operator()(const char* line, std::size_t size, bool ended) {
     if (kind_ == SourceKind::Utf8) TokenMode = 2;
-    ConvertLine(kind_, line, size, first_, out_);
+    ConvertLine(kind_, line, size, first_, ended, out_);
     first_ = false;
     sink_(out_);
   }
@@ -100,7 +100,7 @@ bool LineCutter::Feed(const char* data, std::size_t size) {
     if (lf && line_.empty() && (!cr || cr == stop - 1)) {
       // A whole line in the buffer with no CR, or one just before the LF,
       // goes out without a copy.
-      Emit(p, static_cast<std::size_t>((cr ? cr : stop) - p));
+      Emit(p, static_cast<std::size_t>((cr ? cr : stop) - p), true);
       p = lf + 1;
       continue;
     }
@@ -112,7 +112,7 @@ bool LineCutter::Feed(const char* data, std::size_t size) {
     line_.append(p, static_cast<std::size_t>(stop - p));
     p = stop;
     if (lf) {
-      Emit(line_.data(), line_.size());
+      Emit(line_.data(), line_.size(), true);
       line_.clear();
       p = lf + 1;
     }
@@ -124,18 +124,19 @@ bool LineCutter::Feed(const char* data, std::size_t size) {
   return true;
 }
 
-void LineCutter::Emit(const char* data, std::size_t size) {
+void LineCutter::Emit(const char* data, std::size_t size, bool ended) {
   pending_ = false;
-  onLine_(data, size);
+  onLine_(data, size, ended);
 }
 
 void LineCutter::Finish() {
   if (!pending_) return;
-  Emit(line_.data(), line_.size());
+  Emit(line_.data(), line_.size(), false);
   line_.clear();
 }
 
-void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, std::string& out) {
+void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, bool ended,
+                 std::string& out) {
   switch (kind) {
     case SourceKind::Ansi:
       out.assign(line, size);
@@ -145,10 +146,11 @@ void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool first
       if (firstLine) out.erase(0, std::min<std::size_t>(2, out.size()));
       return;
     case SourceKind::Unicode: {
-      // Drop the last byte, then the signature (first line) or the high byte
-      // of the LF unit that ended the line before.
+      // Drop the high byte of the CR or LF unit that ended the line, then the
+      // signature (first line) or the high byte of the LF unit that ended the
+      // line before.
       const std::size_t skip = firstLine ? 2 : 1;
-      const std::size_t kept = size == 0 ? 0 : size - 1;
+      const std::size_t kept = (size == 0 || !ended) ? size : size - 1;
       if (kept <= skip)
         out.clear();
       else
@@ -158,11 +160,11 @@ void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool first
   }
 }
 
-void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, std::string& out) {
-  ConvertLine(kind, line.data(), line.size(), firstLine, out);
+void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool ended, std::string& out) {
+  ConvertLine(kind, line.data(), line.size(), firstLine, ended, out);
 }
 
-std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine) {
+std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine, bool ended) {
   auto drop = [](const std::string& s, std::size_t n) { return s.size() <= n ? std::string() : s.substr(n); };
   switch (kind) {
     case SourceKind::Utf8: {
@@ -172,7 +174,7 @@ std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool
       return firstLine ? drop(t, 2) : t;
     }
     case SourceKind::Unicode: {
-      std::string s = line.empty() ? std::string() : line.substr(0, line.size() - 1);
+      std::string s = (line.empty() || !ended) ? line : line.substr(0, line.size() - 1);
       s = drop(s, firstLine ? 2 : 1);
       TokenMode = 2;  // the loader set it to the kind
       return UnicodeHexToNative(SwapHexPairs(BytesToHex(s)));
@@ -188,7 +190,7 @@ SourceKind ConvertTextTo(const std::string& text, const std::function<void(const
   const SourceKind kind = probe.Kind();
   TokenMode = static_cast<std::uint8_t>(kind);
   LineConverter convert(kind, sink);
-  LineCutter cutter([&](const char* line, std::size_t size) { convert(line, size); });
+  LineCutter cutter([&](const char* line, std::size_t size, bool ended) { convert(line, size, ended); });
   cutter.Feed(text.data(), text.size());
   cutter.Finish();
   return kind;
@@ -212,7 +214,7 @@ SourceKind LoadLinesTo(const std::string& path, const std::function<void(const s
   // Second pass from the first byte: every line, the first one again.
   if (int err = file.Rewind()) Fail(err);
   LineConverter convert(kind, sink);
-  LineCutter cutter([&](const char* line, std::size_t size) { convert(line, size); });
+  LineCutter cutter([&](const char* line, std::size_t size, bool ended) { convert(line, size, ended); });
   for (;;) {
     if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
     if (got == 0 || !cutter.Feed(buffer.data(), got)) break;

@@ -54,7 +54,9 @@ SourceKind LoadLinesTo(const std::string& path, const std::function<void(const s
 // valid only during the call (often straight from the read buffer).
 class LineCutter {
  public:
-  using LineFn = std::function<void(const char* data, std::size_t size)>;
+  // ended tells whether an LF ended the line (false for a last line cut by
+  // the end of the text or by 0x1A).
+  using LineFn = std::function<void(const char* data, std::size_t size, bool ended)>;
   explicit LineCutter(LineFn onLine) : onLine_(std::move(onLine)) {}
   // Cuts the next bytes of the text. Returns false once a 0x1A has ended it.
   bool Feed(const char* data, std::size_t size);
@@ -62,7 +64,7 @@ class LineCutter {
   void Finish();
 
  private:
-  void Emit(const char* data, std::size_t size);
+  void Emit(const char* data, std::size_t size, bool ended);
   LineFn onLine_;
   std::string line_;      // a line that spans buffers or holds CR bytes
   bool pending_ = false;  // a byte (perhaps a CR) came after the last LF
@@ -74,9 +76,13 @@ SourceKind ConvertTextTo(const std::string& text, const std::function<void(const
 
 // One line of a file of the given kind into display bytes: the fast path the
 // loader takes, and the HexText pipeline it must equal byte for byte.
-// firstLine selects the first-line rules (signature bytes).
-void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, std::string& out);
-void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, std::string& out);
-std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine);
+// firstLine selects the first-line rules (signature bytes); ended tells
+// whether an LF ended the line. A Unicode line ended by LF carries the high
+// byte of its CR (or LF) unit last, which is dropped; a last line without a
+// line end has no such byte and keeps all of its own.
+void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, bool ended,
+                 std::string& out);
+void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool ended, std::string& out);
+std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine, bool ended);
 
 }  // namespace vellumo

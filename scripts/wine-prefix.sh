@@ -18,7 +18,9 @@ wineserver -w
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
 fontdir=$WINEPREFIX/drive_c/windows/Fonts
-for f in /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
+# Marlett draws the caption buttons (Wine does not find its own copy); the
+# CJK font serves every East Asian face name below.
+for f in /usr/share/wine/fonts/marlett.ttf /usr/share/fonts/truetype/wqy/wqy-microhei.ttc; do
   [ -f "$f" ] && cp "$f" "$fontdir/"
 done
 for name in 宋体 SimSun GulimChe "MS PMincho" MingLiU "MS Sans Serif" Arial; do

@@ -7,7 +7,7 @@ native_pkgs=(build-essential cmake ninja-build pkg-config googletest libgtest-de
              zlib1g-dev clang libclang-rt-14-dev libpng-dev libfreetype-dev fonts-dejavu-core)
 cross_pkgs=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
             mingw-w64-i686-dev libz-mingw-w64-dev)
-wine_pkgs=(wine wine32:i386 xvfb x11-apps imagemagick fonts-wqy-microhei)
+wine_pkgs=(wine wine32:i386 fonts-wine xvfb x11-apps imagemagick fonts-wqy-microhei)
 
 want=("${native_pkgs[@]}" "${cross_pkgs[@]}" "${wine_pkgs[@]}")
 missing=()

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> expected = testing::ReferenceLines(text);
 
   std::vector<std::string> lines;
-  LineCutter cutter([&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
+  LineCutter cutter([&](const char* l, std::size_t n, bool) { lines.emplace_back(l, n); });
   for (std::size_t i = 0; i < text.size(); i += chunk)
     if (!cutter.Feed(text.data() + i, std::min(chunk, text.size() - i))) break;
   cutter.Finish();

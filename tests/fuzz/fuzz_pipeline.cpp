@@ -33,10 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // One line of each kind, first or not.
   std::string out;
   for (SourceKind kind : {SourceKind::Utf8, SourceKind::Unicode, SourceKind::Ansi})
-    for (bool first : {true, false}) {
-      ConvertLine(kind, bytes, first, out);
-      if (out != ConvertLineByPipeline(kind, bytes, first)) std::abort();
-    }
+    for (bool first : {true, false})
+      for (bool ended : {true, false}) {
+        ConvertLine(kind, bytes, first, ended, out);
+        if (out != ConvertLineByPipeline(kind, bytes, first, ended)) std::abort();
+      }
 
   // A whole file: the signature decides the kind, the line rule cuts it.
   std::string text = bytes;
@@ -46,8 +47,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const SourceKind kind = ConvertTextTo(text, [&](const std::string& l) { fast.push_back(l); });
   const std::vector<std::string> lines = testing::ReferenceLines(text);
   if (fast.size() != lines.size()) std::abort();
-  for (std::size_t i = 0; i < lines.size(); ++i)
-    if (fast[i] != ConvertLineByPipeline(kind, lines[i], i == 0)) std::abort();
+  const std::string body = text.substr(0, text.find('\x1A'));
+  const bool lastEnded = !body.empty() && body.back() == '\n';
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const bool ended = i + 1 < lines.size() || lastEnded;
+    if (fast[i] != ConvertLineByPipeline(kind, lines[i], i == 0, ended)) std::abort();
+  }
 
   // The stages must end and stay in bounds on any characters.
   TokenMode = flags & 8 ? 0 : 2;

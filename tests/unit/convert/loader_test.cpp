@@ -19,7 +19,7 @@ using V = std::vector<std::string>;
 
 V Cut(const std::string& text, std::size_t chunk = 0) {
   V lines;
-  LineCutter cutter([&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
+  LineCutter cutter([&](const char* l, std::size_t n, bool) { lines.emplace_back(l, n); });
   if (chunk == 0) chunk = text.size() + 1;
   for (std::size_t i = 0; i < text.size(); i += chunk)
     if (!cutter.Feed(text.data() + i, std::min(chunk, text.size() - i))) break;
@@ -113,9 +113,20 @@ TEST(FirstLineRules, UnicodeWorkedExample) {
   EXPECT_EQ(Cut(file), (V{std::string("\xFF\xFE\x41\x00\x42\x00\x00", 7),
                           std::string("\x00\x43\x00\x44\x00\x00", 6), std::string("\x00", 1)}));
   EXPECT_EQ(Convert(file), (V{"AB", "CD", ""}));
-  // Without a final line end the last line loses its high byte: 0044 becomes 44 -> 0044.
+  // Without a final line end the last line keeps its last unit whole.
   EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00", 14)),
             (V{"AB", "CD"}));
+}
+
+// Typed text saved without a final line end: the high byte of its last
+// character must not be lost (U+4E2D would otherwise turn into U+002D).
+TEST(FirstLineRules, UnicodeLastLineWithoutLineEnd) {
+  ScopedTable table(SmallTable());
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x2D\x4E", 6)), (V{"A\xD6\xD0"}));
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x0D\x00\x0A\x00\x2D\x4E", 10)),
+            (V{"A", "\xD6\xD0"}));
+  // Cut by 0x1A in the middle of a unit: what came before it stays whole.
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x2D\x4E\x41\x00\x1A\x4E", 8)), (V{"\xD6\xD0" "A"}));
 }
 
 // The fast path gives the pipeline's bytes for every line and position.
@@ -133,11 +144,13 @@ TEST(FastPath, EqualsThePipelineOnRandomLines) {
       for (int i = 0; i < n; ++i)
         line += rng() % 3 ? char(pool[rng() % sizeof pool]) : char(rng() & 0xFF);
       for (SourceKind kind : {SourceKind::Utf8, SourceKind::Unicode, SourceKind::Ansi})
-        for (bool first : {true, false}) {
-          ConvertLine(kind, line, first, out);
-          ASSERT_EQ(out, ConvertLineByPipeline(kind, line, first))
-              << "kind " << int(kind) << " first " << first << " line " << BytesToHex(line);
-        }
+        for (bool first : {true, false})
+          for (bool ended : {true, false}) {
+            ConvertLine(kind, line, first, ended, out);
+            ASSERT_EQ(out, ConvertLineByPipeline(kind, line, first, ended))
+                << "kind " << int(kind) << " first " << first << " ended " << ended << " line "
+                << BytesToHex(line);
+          }
     }
   }
 }
