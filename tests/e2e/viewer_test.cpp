@@ -540,3 +540,18 @@ TEST(Viewer, BadInput) {
   EXPECT_TRUE(NoMessageBox(p));
   EXPECT_TRUE(p.Running());
 }
+
+TEST(Viewer, TypingBeyondTheDefaultLimitAndCharactersTheCodePageLacks) {
+  e2e::TempDir dir;
+  std::wstring file = dir.Write(L"big.txt", Lines(1000, std::string(40, 'a')));  // 42,000 chars
+  e2e::Program p(Quoted(file));
+  ASSERT_NE(p.Main(), nullptr);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"big.txt"; }));
+  p.Type(L"가b");  // Hangul is no GBK character: saved as an ANSI edit holds it
+  EXPECT_EQ(p.Text().substr(0, 3), L"가ba");
+  std::wstring saved = dir.Path() + L"saved.txt";
+  p.PostCommand(kMenuSaveFile);
+  ASSERT_TRUE(p.AnswerFileDialog(saved));
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"saved.txt"; }));
+  EXPECT_EQ(e2e::ReadFileBytes(saved), "?b" + Lines(1000, std::string(40, 'a')));
+}
