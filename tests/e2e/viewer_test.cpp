@@ -555,3 +555,25 @@ TEST(Viewer, TypingBeyondTheDefaultLimitAndCharactersTheCodePageLacks) {
   ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"saved.txt"; }));
   EXPECT_EQ(e2e::ReadFileBytes(saved), "?b" + Lines(1000, std::string(40, 'a')));
 }
+
+TEST(Viewer, TableThatCannotBeOpenedShowsStars) {
+  e2e::ProgramFolder folder;
+  e2e::TempDir dir;
+  std::wstring file = dir.Write(L"u8.txt", kBom + "中a\r\n");
+  std::wstring table = folder.Path() + L"dll\\Gb2312.dll";
+  HANDLE lock = CreateFileW(table.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  e2e::Program p(Quoted(file), L"", folder.Path());
+  ASSERT_NE(p.Main(), nullptr);
+  EXPECT_EQ(WaitText(p, L"****\r\n"), L"****\r\n");  // every character, ASCII too
+  EXPECT_EQ(p.Panel(2), L"UTF-8");
+  // ANSI files do not go through the table.
+  Open(p, dir.Write(L"ansi.txt", "\xD6\xD0\r\n"));
+  EXPECT_EQ(WaitText(p, L"中\r\n"), L"中\r\n");
+  CloseHandle(lock);
+  // The next change of code page loads the table again.
+  Open(p, file);
+  p.Command(kMenuKorean);
+  p.Command(kMenuGb2312);
+  EXPECT_EQ(WaitText(p, L"中a\r\n"), L"中a\r\n");
+}
