@@ -25,6 +25,8 @@ constexpr int kClientWidth = 420;
 constexpr int kClientHeight = 290;
 constexpr int kStatusBarHeight = 19;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+// Longest line, in characters, that the text box still wraps.
+constexpr std::size_t kLongestWrappedLine = 16384;
 
 struct MenuEntry {
   UINT id;  // 0: separator
@@ -388,7 +390,13 @@ int TForm1::ScrollBarsFor(const std::wstring& text, bool shown) const {
   const HWND box = shown ? mm_Show_ : nullptr;
   bool wraps = !(scrollBars_ & 1);
   int bars = 0;
-  if (!(GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED)) {
+  if (lines.LongestLine() > kLongestWrappedLine) {
+    // The edit control wraps a line in time that grows with the square of
+    // its length (minutes for a line of a megabyte): such a text is shown
+    // unwrapped, with the horizontal bar, whatever the wrap command says.
+    bars |= 1;
+    wraps = false;
+  } else if (!(GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED)) {
     int wider = lines.AnyLineWider(r.right - r.left, wraps ? box : nullptr, wraps);
     if (wider < 0) return -1;
     if (wider) bars |= 1;

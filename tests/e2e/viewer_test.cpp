@@ -541,6 +541,25 @@ TEST(Viewer, BadInput) {
   EXPECT_TRUE(p.Running());
 }
 
+// A line of a megabyte would take the wrapping edit control minutes: it is
+// shown unwrapped, with the horizontal bar, though wrap stays checked; a
+// later file of short lines wraps again.
+TEST(Viewer, LineOfAMegabyteShownUnwrapped) {
+  e2e::TempDir dir;
+  std::string line;
+  while (line.size() < (1 << 20)) line += "\xD6\xD0" "abc ";  // 中abc, GBK
+  e2e::Program p;
+  ASSERT_NE(p.Main(), nullptr);
+  Open(p, dir.Write(L"mega.txt", line + "\r\nshort\r\n"));
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"mega.txt"; }, 60000));
+  EXPECT_TRUE(p.MenuItemById(kMenuWrap).checked);
+  EXPECT_EQ(p.TextBoxStyle() & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL);
+  EXPECT_EQ(p.Text().size(), line.size() / 6 * 5 + 2 + 7);
+  Open(p, dir.Write(L"short.txt", "short\r\n"));
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"short.txt"; }, 60000));
+  EXPECT_EQ(p.TextBoxStyle() & (WS_HSCROLL | WS_VSCROLL), 0);
+}
+
 TEST(Viewer, TypingBeyondTheDefaultLimitAndCharactersTheCodePageLacks) {
   e2e::TempDir dir;
   std::wstring file = dir.Write(L"big.txt", Lines(1000, std::string(40, 'a')));  // 42,000 chars
