@@ -7,20 +7,9 @@
 #include <iterator>
 #include <vector>
 
+#include "bench/timing.h"
 #include "skin/bsSkinData.h"
 #include "tools/skininfo.h"
-
-namespace {
-
-template <typename F>
-double MicrosecondsPerRun(int runs, F f) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < runs; ++i) f();
-  const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
-  return took.count() / runs;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const char* path = argc > 1 ? argv[1] : VELLUMO_ABOUT_SKIN;

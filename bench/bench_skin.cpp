@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "bench/timing.h"
 #include "skin/bsUtils.h"
 
 namespace {
@@ -40,14 +41,6 @@ bs::Picture RoundedMask() {
       if ((x - cx) * (x - cx) + (y - cy) * (y - cy) > r * r) m.Set(x, y, 0xFFFFFF);
     }
   return m;
-}
-
-template <typename F>
-double MicrosecondsPerRun(int runs, F f) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < runs; ++i) f();
-  const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
-  return took.count() / runs;
 }
 
 }  // namespace
