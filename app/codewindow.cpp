@@ -13,6 +13,7 @@
 #include "app/programstate.h"
 #include "app/textbox.h"
 #include "shell/newfiletips.h"
+#include "shell/software.h"
 
 namespace vellumo {
 
@@ -64,23 +65,6 @@ CodeType CodeTypeOfTag(ULONG_PTR tag) {
     case 4: return 2;
     default: return 0;
   }
-}
-
-std::wstring ProgramFolder() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n < path.size()) {
-      std::wstring full(path.data(), n);
-      return full.substr(0, full.rfind(L'\\') + 1);
-    }
-    path.resize(path.size() * 2);
-  }
-}
-
-bool ExistingFile(const std::wstring& path) {
-  DWORD attr = GetFileAttributesW(path.c_str());
-  return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Bytes of the text in the system code page.
@@ -271,7 +255,8 @@ void TForm1::OnCommand(UINT id) {
 }
 
 void TForm1::FormCreate() {
-  ProgramDir = Narrow(ProgramFolder());
+  const std::string exe = ExecutablePath();
+  ProgramDir = exe.substr(0, exe.rfind('\\') + 1);
   ShowInputTip = true;
   ShowSavePrompt = true;
   SaveAnswer = false;
@@ -290,7 +275,7 @@ void TForm1::FormCreate() {
 
 void TForm1::Load_Param() {
   std::wstring arg = CommandLineArgument(GetCommandLineW(), 1);
-  if (arg.empty() || !ExistingFile(arg)) return;
+  if (arg.empty() || !FileExists(Narrow(arg))) return;
   CurrentFileName = Narrow(arg);
   LoadFile(CurrentFileName);
   MarkCurrentFileName();

@@ -88,13 +88,15 @@ void OpenWithShell(const std::string& target) {
   ShellExecuteW(nullptr, nullptr, Widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+bool FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool AllFilesPresent(const std::vector<std::string>& names) {
   bool all = true;
-  for (const auto& name : names) {
-    DWORD attributes = GetFileAttributesW(Widen(ProgramDir + name).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
-      all = false;
-  }
+  for (const auto& name : names)
+    if (!FileExists(ProgramDir + name)) all = false;
   return all;
 }
 

@@ -32,6 +32,9 @@ std::int32_t RunAndWait(const std::string& commandLine, bool visible);
 // The shell's default action on a file or an address; the result is ignored.
 void OpenWithShell(const std::string& target);
 
+// Whether a file, not a folder, exists at path.
+bool FileExists(const std::string& path);
+
 // Whether every name exists as a file (a folder does not count) in
 // ProgramDir. All names are tested, also after a missing one.
 bool AllFilesPresent(const std::vector<std::string>& names);
