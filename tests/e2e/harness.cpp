@@ -4,6 +4,8 @@
 
 #include <sstream>
 
+#include "app/win32util.h"
+
 namespace e2e {
 
 std::wstring DistDir() {
@@ -27,15 +29,7 @@ bool WaitFor(const std::function<bool()>& ready, DWORD timeoutMs) {
   }
 }
 
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                              nullptr, nullptr);
-  std::string out(n, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                      nullptr, nullptr);
-  return out;
-}
+std::string Utf8(const std::wstring& text) { return vellumo::Narrow(text); }
 
 // ---- files ----------------------------------------------------------------
 
