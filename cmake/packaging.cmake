@@ -1,5 +1,6 @@
 # The distribution a Windows user unzips and runs: Runeview.exe beside its
-# companion files, under one folder. `cmake --build build/win32 --target package`.
+# companion files, under one folder. `cmake --build build/win32 --target package`
+# gives Vellumo-VERSION-win32.zip, build/win64 Vellumo-VERSION-win64.zip.
 if(NOT WIN32)
   return()
 endif()
@@ -15,7 +16,11 @@ set(CPACK_PACKAGE_NAME Vellumo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vellumo developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Text viewer for East Asian text on any Windows code page")
-set(CPACK_SYSTEM_NAME win32)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(CPACK_SYSTEM_NAME win64)
+else()
+  set(CPACK_SYSTEM_NAME win32)
+endif()
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)

@@ -10,7 +10,7 @@ namespace {
 
 class Library {
  public:
-  explicit Library(const std::wstring& path) : module_(LoadLibraryW(path.c_str())) {}
+  explicit Library(const std::wstring& path) : module_(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
   ~Library() {
     if (module_) FreeLibrary(module_);
   }
