@@ -2,11 +2,16 @@
 # Load time and peak memory of Runeview.exe with a 20 MB Chinese file on its
 # command line (UTF-8, UTF-16LE and ANSI/GBK), beside Wine's notepad opening
 # the same file. Builds the Windows tree first. Usage: viewer-bench.sh [MB]
+# Runs the 32-bit build where this machine runs 32-bit code, else the 64-bit
+# one; VELLUMO_WIN64_ONLY=1 picks the 64-bit one.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/wine-env.sh"
 mb=${1:-20}
-"$root/scripts/build.sh" win32 >/dev/null
-build=$root/build/win32
+arch=$(vellumo_wine_pick_arch) || { echo "viewer-bench.sh: Wine cannot run any Windows program here" >&2; exit 1; }
+"$root/scripts/build.sh" "$arch" >/dev/null || { echo "viewer-bench.sh: building $arch failed (scripts/build.sh $arch)" >&2; exit 1; }
+build=$root/build/$arch
+echo "Runeview.exe and notepad: $arch under Wine"
 work=$(mktemp -d "${TMPDIR:-/tmp}/vellumo-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -32,6 +37,16 @@ open(f'{work}/utf16.txt', 'wb').write(b'\xff\xfe' + text.encode('utf-16-le'))
 open(f'{work}/ansi.txt', 'wb').write(text.encode('gbk'))
 PY
 
+# One run of the measuring driver: seconds, peak working set, peak commit.
+measure() {
+  local out
+  if ! out=$("$root/scripts/wine-run.sh" "$build/bench/viewer_bench.exe" "$1" "$2" 2>&1); then
+    echo "viewer-bench.sh: measuring $2 failed:" >&2
+    echo "$out" | tail -5 >&2
+    exit 1
+  fi
+  echo "$out" | tr -d '\r' | grep -E '^-?[0-9]' | head -1
+}
 winpath() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 exe=$(winpath "$build/dist/Runeview.exe")
 printf '%-8s %-9s %10s %8s %14s %14s\n' file program size_MB seconds peak_ws_MB peak_commit_MB
@@ -41,8 +56,7 @@ for kind in utf8 utf16 ansi; do
   for program in Runeview notepad; do
     if [ $program = Runeview ]; then cls=TForm1; cmd="\"$exe\" \"$(winpath "$file")\""
     else cls=Notepad; cmd="notepad.exe \"$(winpath "$file")\""; fi
-    read -r secs ws commit _len < <("$root/scripts/wine-run.sh" "$build/bench/viewer_bench.exe" \
-        "$cls" "$cmd" 2>/dev/null | tr -d '\r' | grep -E '^-?[0-9]')
+    read -r secs ws commit _len < <(measure "$cls" "$cmd")
     awk -v k=$kind -v p=$program -v s=$size -v t=$secs -v w=$ws -v c=$commit \
       'BEGIN { printf "%-8s %-9s %10.1f %8.2f %14.1f %14.1f\n", k, p, s/1e6, t, w/1048576, c/1048576 }'
   done
@@ -50,7 +64,6 @@ done
 
 # The same for a one-line file: what the program itself takes.
 echo hello > "$work/tiny.txt"
-read -r secs ws commit _len < <("$root/scripts/wine-run.sh" "$build/bench/viewer_bench.exe" \
-    TForm1 "\"$exe\" \"$(winpath "$work/tiny.txt")\"" 2>/dev/null | tr -d '\r' | grep -E '^-?[0-9]')
+read -r secs ws commit _len < <(measure TForm1 "\"$exe\" \"$(winpath "$work/tiny.txt")\"")
 awk -v t=$secs -v w=$ws -v c=$commit \
   'BEGIN { printf "%-8s %-9s %10s %8.2f %14.1f %14.1f\n", "tiny", "Runeview", "0.0", t, w/1048576, c/1048576 }'

@@ -3,7 +3,8 @@
 # KOREAN.dll, JIS.DLL, BIG5.DLL) from the platform's own conversion: runs
 # cpdump.exe once under Wine, which writes all four.
 # Usage: gen-tables.sh [--exe CPDUMP.EXE] [--out DIR | --check DIR]
-#   (default)    build cpdump.exe in build/win32 and refresh companion/files/dll
+#   (default)    build cpdump.exe (32-bit where it runs, else 64-bit) and
+#                refresh companion/files/dll
 #   --out DIR    write the tables into DIR instead
 #   --check DIR  write them into a temporary folder and compare them byte for
 #                byte with the tables in DIR; exit status 1 on any difference
@@ -18,11 +19,13 @@ while [ $# -gt 0 ]; do
     *) sed -n '2,10p' "$0" >&2; exit 2 ;;
   esac
 done
+. "$root/scripts/wine-env.sh"
 if [ -z "$exe" ]; then
-  "$root/scripts/build.sh" win32 >/dev/null
-  exe=$root/build/win32/tools/cpdump.exe
+  arch=$(vellumo_wine_pick_arch) || { echo "gen-tables.sh: Wine cannot run any Windows program here" >&2; exit 1; }
+  "$root/scripts/build.sh" "$arch" >/dev/null || { echo "gen-tables.sh: building $arch failed" >&2; exit 1; }
+  exe=$root/build/$arch/tools/cpdump.exe
 fi
-export VELLUMO_WINE_TEMPLATE=${VELLUMO_WINE_TEMPLATE:-$root/build/win32/wine-template}
+export VELLUMO_WINE_TEMPLATE=${VELLUMO_WINE_TEMPLATE:-$(dirname "$exe")/../wine-template}
 
 tmp=""
 if [ -n "$check" ]; then
