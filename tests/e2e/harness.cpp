@@ -1,23 +1,63 @@
+// The driver's side of the end-to-end tests: starting the program, reading
+// its windows across processes, answering its dialogs, failing loudly.
 #include "tests/e2e/harness.h"
 
 #include <commctrl.h>
+#include <tlhelp32.h>
 
+#include <chrono>
+#include <cstdio>
+#include <future>
 #include <sstream>
 
 #include "app/win32util.h"
+#include "shell/newfiletips.h"
+#include "tests/e2e/probe_block.h"
 
 namespace e2e {
+
+namespace {
+
+std::string Hex(DWORD value) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%08lX", static_cast<unsigned long>(value));
+  return buf;
+}
+
+std::string HandleText(HWND hwnd) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%p", static_cast<void*>(hwnd));
+  return buf;
+}
+
+std::wstring Lower(std::wstring s) {
+  for (auto& c : s) c = static_cast<wchar_t>(towlower(c));
+  return s;
+}
+
+std::wstring BaseName(const std::wstring& path) { return path.substr(path.rfind(L'\\') + 1); }
+
+}  // namespace
 
 std::wstring DistDir() {
   // VELLUMO_DIST is the build's distribution folder as a Unix path; Wine
   // shows the Unix root as drive Z:.
   wchar_t unixPath[MAX_PATH * 2];
   DWORD n = GetEnvironmentVariableW(L"VELLUMO_DIST", unixPath, MAX_PATH * 2);
-  std::wstring dir = n ? L"Z:" + std::wstring(unixPath, n) : L"";
+  if (n == 0 || n >= MAX_PATH * 2) throw Failure("VELLUMO_DIST is not set: run the tests through ctest");
+  std::wstring dir = L"Z:" + std::wstring(unixPath, n);
   for (auto& c : dir)
     if (c == L'/') c = L'\\';
-  if (!dir.empty() && dir.back() != L'\\') dir += L'\\';
+  if (dir.back() != L'\\') dir += L'\\';
   return dir;
+}
+
+std::wstring DriverDir() {
+  wchar_t path[MAX_PATH];
+  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  if (n == 0 || n >= MAX_PATH) throw Failure("cannot read the driver's own path");
+  std::wstring full(path, n);
+  return full.substr(0, full.rfind(L'\\') + 1);
 }
 
 bool WaitFor(const std::function<bool()>& ready, DWORD timeoutMs) {
@@ -56,26 +96,22 @@ void RemoveTree(const std::wstring& dir) {
 }
 
 void CopyTree(const std::wstring& from, const std::wstring& to) {
-  CreateDirectoryW(to.c_str(), nullptr);
+  if (!CreateDirectoryW(to.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+    throw Failure("cannot create the folder " + Utf8(to));
   WIN32_FIND_DATAW fd;
   HANDLE h = FindFirstFileW((from + L"*").c_str(), &fd);
-  if (h == INVALID_HANDLE_VALUE) return;
+  if (h == INVALID_HANDLE_VALUE) throw Failure("cannot list the folder " + Utf8(from));
   do {
     std::wstring name = fd.cFileName;
     if (name == L"." || name == L"..") continue;
-    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+    if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       CopyTree(from + name + L"\\", to + name + L"\\");
-    else
-      CopyFileW((from + name).c_str(), (to + name).c_str(), FALSE);
+    } else if (!CopyFileW((from + name).c_str(), (to + name).c_str(), FALSE)) {
+      FindClose(h);
+      throw Failure("cannot copy " + Utf8(from + name));
+    }
   } while (FindNextFileW(h, &fd));
   FindClose(h);
-}
-
-std::wstring DriverDir() {
-  wchar_t path[MAX_PATH];
-  DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring full(path, n);
-  return full.substr(0, full.rfind(L'\\') + 1);
 }
 
 }  // namespace
@@ -83,10 +119,11 @@ std::wstring DriverDir() {
 TempDir::TempDir(const std::wstring& name) {
   static int counter = 0;
   wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
+  if (!GetTempPathW(MAX_PATH, temp)) throw Failure("no temporary folder");
   path_ = std::wstring(temp) + name + L" " + std::to_wstring(GetCurrentProcessId()) + L"-" +
           std::to_wstring(++counter) + L"\\";
-  CreateDirectoryW(path_.c_str(), nullptr);
+  if (!CreateDirectoryW(path_.c_str(), nullptr))
+    throw Failure("cannot create the folder " + Utf8(path_));
 }
 
 TempDir::~TempDir() { RemoveTree(path_); }
@@ -95,30 +132,34 @@ std::wstring TempDir::Write(const std::wstring& name, const std::string& bytes) 
   std::wstring full = path_ + name;
   HANDLE h = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h != INVALID_HANDLE_VALUE) {
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
-  }
+  if (h == INVALID_HANDLE_VALUE) throw Failure("cannot create " + Utf8(full));
+  DWORD written = 0;
+  BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(h);
+  if (!ok || written != bytes.size()) throw Failure("cannot write " + Utf8(full));
   return full;
 }
 
 ProgramFolder::ProgramFolder() : TempDir(L"vellumo program") { CopyTree(DistDir(), Path()); }
 
 void ProgramFolder::Remove(const std::wstring& relative) const {
-  DeleteFileW((Path() + relative).c_str());
+  if (!DeleteFileW((Path() + relative).c_str()))
+    throw Failure("cannot delete " + Utf8(Path() + relative));
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
   HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return {};
+  if (h == INVALID_HANDLE_VALUE)
+    throw Failure("cannot open " + Utf8(path) + " (error " + std::to_string(GetLastError()) + ")");
   std::string bytes;
   char buf[65536];
   DWORD got = 0;
-  while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got) bytes.append(buf, got);
+  BOOL ok;
+  while ((ok = ReadFile(h, buf, sizeof buf, &got, nullptr)) && got) bytes.append(buf, got);
   CloseHandle(h);
+  if (!ok) throw Failure("cannot read " + Utf8(path));
   return bytes;
 }
 
@@ -126,16 +167,59 @@ bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::wstring> FilesIn(const std::wstring& dir) {
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((dir + L"*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) throw Failure("cannot list the folder " + Utf8(dir));
+  std::vector<std::wstring> names;
+  do {
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(fd.cFileName);
+  } while (FindNextFileW(h, &fd));
+  FindClose(h);
+  return names;
+}
+
 // ---- windows ----------------------------------------------------------------
 
+namespace {
+
+// SendMessageTimeout that names what failed.
+LRESULT SendOrThrow(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const std::string& what,
+                    DWORD timeoutMs = 5000) {
+  DWORD_PTR result = 0;
+  if (!IsWindow(hwnd)) throw Failure(what + ": window " + HandleText(hwnd) + " is gone");
+  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, timeoutMs, &result))
+    throw Failure(what + ": window " + HandleText(hwnd) + (IsWindow(hwnd) ? " did not answer" : " is gone"));
+  return static_cast<LRESULT>(result);
+}
+
+}  // namespace
+
 std::wstring WindowText(HWND hwnd) {
-  DWORD_PTR len = 0;
-  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &len)) return L"";
+  auto len = static_cast<std::size_t>(SendOrThrow(hwnd, WM_GETTEXTLENGTH, 0, 0, "reading a window's text"));
   std::vector<wchar_t> buf(len + 1);
-  DWORD_PTR got = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()),
-                      SMTO_ABORTIFHUNG, 5000, &got);
-  return std::wstring(buf.data(), got);
+  auto got = static_cast<std::size_t>(SendOrThrow(
+      hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), "reading a window's text"));
+  return std::wstring(buf.data(), std::min(got, len));
+}
+
+RECT WindowRect(HWND hwnd) {
+  RECT r;
+  if (!GetWindowRect(hwnd, &r)) throw Failure("window " + HandleText(hwnd) + " is gone");
+  return r;
+}
+
+RECT ClientRect(HWND hwnd) {
+  RECT r;
+  if (!GetClientRect(hwnd, &r)) throw Failure("window " + HandleText(hwnd) + " is gone");
+  return r;
+}
+
+LONG_PTR WindowStyle(HWND hwnd) {
+  SetLastError(0);
+  LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+  if (style == 0 && GetLastError() != 0) throw Failure("window " + HandleText(hwnd) + " is gone");
+  return style;
 }
 
 namespace {
@@ -157,13 +241,35 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className) {
   return s.found;
 }
 
-void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+void Click(HWND button) {
+  if (!button || !PostMessageW(button, BM_CLICK, 0, 0))
+    throw Failure("cannot click button " + HandleText(button) + ": it is gone");
+}
 
 // ---- the program ------------------------------------------------------------
 
 Program::Program(const std::wstring& args, const std::wstring& workDir,
                  const std::wstring& programDir) {
-  std::wstring exe = (programDir.empty() ? DistDir() : programDir) + L"Runeview.exe";
+  probe_ = DriverDir() + L"e2e_probe.dll";
+  Launch((programDir.empty() ? DistDir() : programDir) + L"Runeview.exe", args, workDir);
+}
+
+Program Program::Start(const std::wstring& exe, const std::wstring& args,
+                       const std::wstring& probe) {
+  Program p{Bare{}};
+  p.probe_ = probe;
+  p.Launch(exe, args, L"");
+  return p;
+}
+
+Program::Program(Program&& other) noexcept
+    : process_(other.process_), pid_(other.pid_), main_(other.main_),
+      probe_(std::move(other.probe_)), probeBase_(other.probeBase_) {
+  other.process_ = nullptr;
+}
+
+void Program::Launch(const std::wstring& exe, const std::wstring& args,
+                     const std::wstring& workDir) {
   std::wstring cmd = L"\"" + exe + L"\"";
   if (!args.empty()) cmd += L" " + args;
   std::vector<wchar_t> buf(cmd.begin(), cmd.end());
@@ -171,12 +277,12 @@ Program::Program(const std::wstring& args, const std::wstring& workDir,
   STARTUPINFOW si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (CreateProcessW(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                     workDir.empty() ? nullptr : workDir.c_str(), &si, &pi)) {
-    CloseHandle(pi.hThread);
-    process_ = pi.hProcess;
-    pid_ = pi.dwProcessId;
-  }
+  if (!CreateProcessW(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workDir.empty() ? nullptr : workDir.c_str(), &si, &pi))
+    throw Failure("cannot start " + Utf8(exe) + " (error " + std::to_string(GetLastError()) + ")");
+  CloseHandle(pi.hThread);
+  process_ = pi.hProcess;
+  pid_ = pi.dwProcessId;
 }
 
 Program::~Program() {
@@ -186,6 +292,41 @@ Program::~Program() {
     WaitForSingleObject(process_, 10000);
   }
   CloseHandle(process_);
+}
+
+void Program::Fail(const std::string& what) {
+  std::string state;
+  DWORD code = 0;
+  if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process_, &code);
+    state = "the program has ended, exit code " + Hex(code);
+    if (code >= 0xC0000000) state += " (it crashed)";
+  } else {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, 5000);
+    state = "the program stopped answering and was ended";
+  }
+  throw Failure(what + ": " + state);
+}
+
+void Program::CheckRunning(const char* doing) {
+  if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) Fail(doing);
+}
+
+LRESULT Program::Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const char* what,
+                      DWORD timeoutMs) {
+  CheckRunning(what);
+  DWORD_PTR result = 0;
+  if (!IsWindow(hwnd)) {
+    CheckRunning(what);
+    throw Failure(std::string(what) + ": window " + HandleText(hwnd) + " is gone");
+  }
+  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, timeoutMs, &result)) {
+    CheckRunning(what);
+    if (!IsWindow(hwnd)) throw Failure(std::string(what) + ": window " + HandleText(hwnd) + " is gone");
+    Fail(what);
+  }
+  return static_cast<LRESULT>(result);
 }
 
 namespace {
@@ -210,19 +351,26 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
 }
 }  // namespace
 
-HWND Program::FindVisible(const wchar_t* className) const {
+HWND Program::FindVisible(const wchar_t* className) {
+  CheckRunning("looking for a window");
   FindData d{pid_, className, true, nullptr};
   EnumWindows(FindProc, reinterpret_cast<LPARAM>(&d));
   return d.found;
 }
 
-HWND Program::WaitWindow(const wchar_t* className, DWORD timeoutMs, bool visible) const {
+bool Program::Absent(const wchar_t* className) {
+  Idle();
+  return FindVisible(className) == nullptr;
+}
+
+HWND Program::WaitWindow(const wchar_t* className, DWORD timeoutMs, bool visible) {
   DWORD start = GetTickCount();
   do {
     FindData d{pid_, className, visible, nullptr};
     EnumWindows(FindProc, reinterpret_cast<LPARAM>(&d));
     if (d.found) return d.found;
-    if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0) return nullptr;
+    if (WaitForSingleObject(process_, 20) == WAIT_OBJECT_0)
+      Fail("waiting for a window of class " + Utf8(className));
   } while (GetTickCount() - start < timeoutMs);
   return nullptr;
 }
@@ -236,127 +384,230 @@ bool Program::WaitExit(DWORD timeoutMs, DWORD* exitCode) const {
 bool Program::Running() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
 HWND Program::Main() {
-  if (!main_ || !IsWindow(main_)) main_ = WaitWindow(L"TForm1", 30000, true);
+  if (main_ && IsWindow(main_)) return main_;
+  main_ = WaitWindow(L"TForm1", 30000, true);
+  if (!main_) Fail("the main window did not show within 30 s");
   return main_;
 }
 
 HWND Program::TextBox() {
-  HWND main = Main();
-  return main ? FindWindowExW(main, nullptr, L"Edit", nullptr) : nullptr;
+  HWND box = nullptr;
+  // The box is created anew when its scroll bars change: give it a moment.
+  WaitFor([&] { return (box = FindWindowExW(Main(), nullptr, L"Edit", nullptr)) != nullptr; }, 5000);
+  if (!box) Fail("the main window has no text box");
+  return box;
 }
 
-std::wstring Program::Text() { return WindowText(TextBox()); }
+std::wstring Program::Text() {
+  HWND box = TextBox();
+  auto len = static_cast<std::size_t>(Send(box, WM_GETTEXTLENGTH, 0, 0, "reading the text box"));
+  std::vector<wchar_t> buf(len + 1);
+  auto got = static_cast<std::size_t>(
+      Send(box, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), "reading the text box"));
+  return std::wstring(buf.data(), std::min(got, len));
+}
 
-LONG Program::TextBoxStyle() { return GetWindowLongW(TextBox(), GWL_STYLE); }
+LONG_PTR Program::TextBoxStyle() {
+  HWND box = TextBox();
+  try {
+    return WindowStyle(box);
+  } catch (const Failure&) {
+    CheckRunning("reading the text box's style");
+    throw;
+  }
+}
 
 bool Program::Idle(DWORD timeoutMs) {
-  DWORD_PTR r = 0;
-  return SendMessageTimeoutW(Main(), WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &r) != 0;
+  Send(Main(), WM_NULL, 0, 0, "waiting for the program to be idle", timeoutMs);
+  return true;
 }
 
 void Program::Command(UINT id) {
-  DWORD_PTR r = 0;
-  SendMessageTimeoutW(Main(), WM_COMMAND, id, 0, SMTO_NORMAL, 60000, &r);
+  HWND main = Main();
+  // The send runs on its own thread, so that a program that crashes while it
+  // handles the command fails the test at once, not at the time-out.
+  auto sent = std::async(std::launch::async, [main, id] {
+    DWORD_PTR r = 0;
+    return SendMessageTimeoutW(main, WM_COMMAND, id, 0, SMTO_NORMAL, 60000, &r) != 0;
+  });
+  const std::string what = "menu command " + std::to_string(id);
+  while (sent.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
+    if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) {
+      sent.wait();
+      Fail(what);
+    }
+  }
+  if (!sent.get()) {
+    WaitForSingleObject(process_, 100);  // a program that just died says so
+    CheckRunning(what.c_str());
+    Fail(what + " got no answer within 60 s");
+  }
 }
 
-void Program::PostCommand(UINT id) { PostMessageW(Main(), WM_COMMAND, id, 0); }
+void Program::PostCommand(UINT id) {
+  if (!PostMessageW(Main(), WM_COMMAND, id, 0)) Fail("posting menu command " + std::to_string(id));
+}
 
 void Program::Type(const std::wstring& text) {
   HWND box = TextBox();
-  std::wstring before = WindowText(box);
-  DWORD_PTR r = 0;
-  SendMessageTimeoutW(box, EM_SETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &r);
-  for (wchar_t c : text) PostMessageW(box, WM_CHAR, c, 1);
-  WaitFor([&] { return WindowText(box) == text + before; });
+  const std::size_t before = Text().size();
+  Send(box, EM_SETSEL, 0, 0, "placing the caret");
+  for (wchar_t c : text)
+    if (!PostMessageW(box, WM_CHAR, c, 1)) Fail("typing into the text box");
+  std::size_t now = before;
+  if (!WaitFor([&] { return (now = Text().size()) == before + text.size(); }))
+    Fail("typed " + std::to_string(text.size()) + " characters; the text box grew by " +
+         std::to_string(static_cast<long long>(now) - static_cast<long long>(before)));
 }
 
 // Reads what the status bar holds through a buffer inside the program.
 std::wstring Program::RawPanel(int index) {
+  const char* what = "reading the status bar";
   HWND bar = FindWindowExW(Main(), nullptr, STATUSCLASSNAMEW, nullptr);
-  const SIZE_T bytes = 4096 * sizeof(wchar_t);
+  if (!bar) Fail("the main window has no status bar");
+  auto len = LOWORD(Send(bar, SB_GETTEXTLENGTHW, index, 0, what));
+  const SIZE_T bytes = (len + 1) * sizeof(wchar_t);
   void* remote = VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
-  if (!remote) return L"<no memory>";
-  std::vector<wchar_t> buf(4096, 0);
-  WriteProcessMemory(process_, remote, buf.data(), bytes, nullptr);
+  if (!remote) Fail("allocating memory in the program");
+  std::vector<wchar_t> buf(len + 1, 0);
+  bool ok = WriteProcessMemory(process_, remote, buf.data(), bytes, nullptr);
   DWORD_PTR r = 0;
-  SendMessageTimeoutW(bar, SB_GETTEXTW, index, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
-                      5000, &r);
-  ReadProcessMemory(process_, remote, buf.data(), bytes - sizeof(wchar_t), nullptr);
+  ok = ok && SendMessageTimeoutW(bar, SB_GETTEXTW, index, reinterpret_cast<LPARAM>(remote),
+                                 SMTO_ABORTIFHUNG, 5000, &r);
+  ok = ok && ReadProcessMemory(process_, remote, buf.data(), bytes, nullptr);
   VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
-  return buf.data();
+  if (!ok) Fail(std::string(what) + " panel " + std::to_string(index));
+  return std::wstring(buf.data(), wcsnlen(buf.data(), len));
 }
 
 std::wstring Program::Panel(int index) {
   std::wstring text = RawPanel(index);
-  text.erase(0, text.find_first_not_of(L'\t') == std::wstring::npos ? text.size()
-                                                                   : text.find_first_not_of(L'\t'));
-  return text;
+  std::size_t first = text.find_first_not_of(L'\t');
+  return first == std::wstring::npos ? std::wstring() : text.substr(first);
 }
 
 std::vector<int> Program::PanelEdges() {
   HWND bar = FindWindowExW(Main(), nullptr, STATUSCLASSNAMEW, nullptr);
-  void* remote = VirtualAllocEx(process_, nullptr, 64 * sizeof(int), MEM_COMMIT, PAGE_READWRITE);
-  DWORD_PTR count = 0;
-  SendMessageTimeoutW(bar, SB_GETPARTS, 64, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
-                      5000, &count);
+  if (!bar) Fail("the main window has no status bar");
+  const char* what = "reading the status bar's panels";
+  auto count = static_cast<std::size_t>(Send(bar, SB_GETPARTS, 0, 0, what));
+  if (count == 0) return {};
   std::vector<int> edges(count);
-  if (count) ReadProcessMemory(process_, remote, edges.data(), count * sizeof(int), nullptr);
+  void* remote = VirtualAllocEx(process_, nullptr, count * sizeof(int), MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) Fail("allocating memory in the program");
+  DWORD_PTR got = 0;
+  bool ok = SendMessageTimeoutW(bar, SB_GETPARTS, count, reinterpret_cast<LPARAM>(remote),
+                                SMTO_ABORTIFHUNG, 5000, &got) &&
+            got == count &&
+            ReadProcessMemory(process_, remote, edges.data(), count * sizeof(int), nullptr);
   VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+  if (!ok) Fail(what);
   return edges;
 }
 
-// Loads the probe library into the program once, then runs one of its
-// functions there on a block {HWND, capacity, output...} and reads it back.
-std::vector<unsigned char> Program::CallProbe(const char* function, HWND hwnd,
-                                              std::size_t outBytes) {
-  std::wstring dll = DriverDir() + L"e2e_probe.dll";
-  HMODULE local = LoadLibraryW(dll.c_str());
-  if (!local) return {};
-  auto start = reinterpret_cast<char*>(GetProcAddress(local, function));
-  if (!start) return {};
-  auto run = [&](void* routine, void* param) -> DWORD {
-    HANDLE t = CreateRemoteThread(process_, nullptr, 0,
-                                  reinterpret_cast<LPTHREAD_START_ROUTINE>(routine), param, 0,
-                                  nullptr);
-    if (!t) return 0;
-    WaitForSingleObject(t, 15000);
-    DWORD code = 0;
-    GetExitCodeThread(t, &code);
-    CloseHandle(t);
-    return code;
-  };
-  if (!probeBase_) {
-    SIZE_T size = (dll.size() + 1) * sizeof(wchar_t);
-    void* name = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    WriteProcessMemory(process_, name, dll.c_str(), size, nullptr);
-    auto loadLibrary = reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW"));
-    probeBase_ = reinterpret_cast<void*>(static_cast<ULONG_PTR>(run(loadLibrary, name)));
-    VirtualFreeEx(process_, name, 0, MEM_RELEASE);
-    if (!probeBase_) return {};
+// ---- the probe ----------------------------------------------------------------
+
+namespace {
+
+// The probe's base address in the program, found among its modules; null
+// when it is not loaded there.
+void* RemoteModule(DWORD pid, const std::wstring& name) {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+  if (snap == INVALID_HANDLE_VALUE) return nullptr;
+  MODULEENTRY32W me = {};
+  me.dwSize = sizeof me;
+  void* base = nullptr;
+  for (BOOL more = Module32FirstW(snap, &me); more; more = Module32NextW(snap, &me))
+    if (Lower(me.szModule) == Lower(name) || Lower(BaseName(me.szExePath)) == Lower(name)) {
+      base = me.modBaseAddr;
+      break;
+    }
+  CloseHandle(snap);
+  return base;
+}
+
+}  // namespace
+
+// Loads the probe library into the program once (a remote thread running
+// LoadLibraryW) and finds where it went.
+void* Program::ProbeBase() {
+  if (probeBase_) return probeBase_;
+  const std::string name = Utf8(BaseName(probe_));
+  if ((probeBase_ = RemoteModule(pid_, BaseName(probe_)))) return probeBase_;
+  SIZE_T size = (probe_.size() + 1) * sizeof(wchar_t);
+  void* path = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+  if (!path) Fail("allocating memory in the program");
+  auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
+  HANDLE thread = nullptr;
+  if (WriteProcessMemory(process_, path, probe_.c_str(), size, nullptr))
+    thread = CreateRemoteThread(process_, nullptr, 0, loadLibrary, path, 0, nullptr);
+  if (!thread) {
+    VirtualFreeEx(process_, path, 0, MEM_RELEASE);
+    Fail("starting a thread in the program to load " + name);
   }
-  void* routine = static_cast<char*>(probeBase_) + (start - reinterpret_cast<char*>(local));
-  SIZE_T size = sizeof(HWND) + sizeof(DWORD) + outBytes;
-  std::vector<unsigned char> block(size, 0);
-  *reinterpret_cast<HWND*>(block.data()) = hwnd;
-  *reinterpret_cast<DWORD*>(block.data() + sizeof(HWND)) = static_cast<DWORD>(outBytes);
-  void* remote = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-  WriteProcessMemory(process_, remote, block.data(), size, nullptr);
-  run(routine, remote);
-  ReadProcessMemory(process_, remote, block.data(), size, nullptr);
+  DWORD waited = WaitForSingleObject(thread, 10000);
+  CloseHandle(thread);
+  if (waited != WAIT_OBJECT_0) Fail("loading " + name + " into the program took over 10 s");
+  VirtualFreeEx(process_, path, 0, MEM_RELEASE);
+  CheckRunning(("loading " + name).c_str());
+  probeBase_ = RemoteModule(pid_, BaseName(probe_));
+  if (!probeBase_)
+    throw Failure("the probe library " + name + " could not be loaded into the program");
+  return probeBase_;
+}
+
+// Runs one of the probe's functions in the program on a block it fills.
+std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
+                                              std::uint32_t capacity) {
+  const std::string what = std::string("the probe's ") + function;
+  // The function's offset in the library, from a copy mapped here without
+  // running its start-up code.
+  HMODULE local = LoadLibraryExW(probe_.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+  if (!local) throw Failure("the driver cannot map " + Utf8(probe_));
+  auto start = reinterpret_cast<const char*>(GetProcAddress(local, function));
+  std::ptrdiff_t offset = start ? start - reinterpret_cast<const char*>(local) : 0;
+  FreeLibrary(local);
+  if (!start) throw Failure(Utf8(BaseName(probe_)) + " has no function " + function);
+  auto routine = reinterpret_cast<LPTHREAD_START_ROUTINE>(static_cast<char*>(ProbeBase()) + offset);
+
+  const std::uint32_t bytes = ProbeBlockBytes(capacity);
+  std::vector<unsigned char> local_block(bytes, 0);
+  auto* block = reinterpret_cast<ProbeBlock*>(local_block.data());
+  block->magic = ProbeBlock::kAsked;
+  block->hwnd = static_cast<std::uint64_t>(reinterpret_cast<UINT_PTR>(hwnd));
+  block->capacity = capacity;
+  void* remote = VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) Fail("allocating memory in the program");
+  HANDLE thread = nullptr;
+  if (WriteProcessMemory(process_, remote, block, bytes, nullptr))
+    thread = CreateRemoteThread(process_, nullptr, 0, routine, remote, 0, nullptr);
+  if (!thread) {
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+    Fail("starting " + what);
+  }
+  DWORD waited = WaitForSingleObject(thread, 10000);
+  CloseHandle(thread);
+  if (waited != WAIT_OBJECT_0) Fail(what + " did not finish within 10 s");
+  bool read = ReadProcessMemory(process_, remote, block, bytes, nullptr);
   VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
-  return std::vector<unsigned char>(block.begin() + sizeof(HWND) + sizeof(DWORD), block.end());
+  CheckRunning(what.c_str());
+  if (!read) Fail("reading the answer of " + what);
+  if (block->status != ProbeBlock::kDone || block->length >= capacity)
+    throw Failure(what + " gave no answer");
+  return std::vector<std::uint16_t>(block->text, block->text + block->length);
 }
 
 std::vector<MenuItem> Program::Menu() {
-  std::vector<unsigned char> out = CallProbe("ProbeMenu", Main(), 32768);
-  std::wstring text(reinterpret_cast<const wchar_t*>(out.data()), out.size() / sizeof(wchar_t));
-  text.resize(wcsnlen(text.c_str(), text.size()));
+  std::vector<std::uint16_t> out = CallProbe("ProbeMenu", Main(), 16384);
+  std::wstring text(out.begin(), out.end());
+  if (text == L"-") throw Failure("the main window has no menu");
   // One line per item: depth, id, flags, tag, caption, separated by tabs.
   std::vector<MenuItem> items;
   std::wistringstream lines(text);
   std::wstring line;
   while (std::getline(lines, line)) {
+    if (line == L"!") throw Failure("the probe could not read a menu item");
     MenuItem item;
     std::wistringstream fields(line);
     std::wstring f;
@@ -369,7 +620,7 @@ std::vector<MenuItem> Program::Menu() {
     item.checked = flags & MF_CHECKED;
     item.separator = flags & MF_SEPARATOR;
     std::getline(fields, f, L'\t');
-    item.tag = std::stoul(f);
+    item.tag = static_cast<ULONG_PTR>(std::stoull(f));
     std::getline(fields, item.caption);
     items.push_back(item);
   }
@@ -379,7 +630,7 @@ std::vector<MenuItem> Program::Menu() {
 MenuItem Program::MenuItemById(UINT id) {
   for (const MenuItem& item : Menu())
     if (item.id == id && item.depth > 0) return item;
-  return {};
+  throw Failure("the menu has no item " + std::to_string(id));
 }
 
 // ---- dialogs ----------------------------------------------------------------
@@ -405,10 +656,8 @@ bool Program::AnswerFileDialog(const std::wstring& path) {
         return box != nullptr;
       }))
     return false;
-  DWORD_PTR r = 0;
-  SendMessageTimeoutW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_NORMAL,
-                      5000, &r);
-  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  Send(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), "filling in the file dialog");
+  if (!PostMessageW(dialog, WM_COMMAND, IDOK, 0)) Fail("pressing OK in the file dialog");
   return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
@@ -419,7 +668,7 @@ bool Program::CancelFileDialog() {
         return dialog && FileNameBox(dialog);
       }))
     return false;
-  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  if (!PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0)) Fail("cancelling the file dialog");
   return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
@@ -434,19 +683,22 @@ HWND Program::WaitMessageBox(DWORD timeoutMs) {
   return box && !FileNameBox(box) ? box : nullptr;
 }
 
+bool Program::NoMessageBox() {
+  Idle();
+  return WaitMessageBox(300) == nullptr;
+}
+
 std::wstring Program::AnswerMessageBox(DWORD timeoutMs) {
   HWND box = WaitMessageBox(timeoutMs);
-  if (!box) return L"";
+  if (!box) Fail("no message box came within " + std::to_string(timeoutMs) + " ms");
   std::wstring text;
-  for (HWND s : Children(box, L"Static")) {
-    std::wstring t = WindowText(s);
-    if (!t.empty()) text += t;
-  }
+  for (HWND s : Children(box, L"Static")) text += WindowText(s);
   text = L"[" + WindowText(box) + L"] " + text;
   HWND ok = GetDlgItem(box, IDOK);
   if (!ok) {
     auto buttons = Children(box, L"Button");
-    if (!buttons.empty()) ok = buttons.front();
+    if (buttons.empty()) Fail("the message box has no button");
+    ok = buttons.front();
   }
   Click(ok);
   WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); });
@@ -454,19 +706,20 @@ std::wstring Program::AnswerMessageBox(DWORD timeoutMs) {
 }
 
 bool Program::AnswerTips(bool ok, bool tick, std::wstring* text) {
+  using vellumo::kTipsCancel;
+  using vellumo::kTipsCheckBox;
+  using vellumo::kTipsLabel;
+  using vellumo::kTipsOk;
   HWND tips = nullptr;
   if (!WaitFor([&] { return (tips = FindVisible(L"TTipsForm")) != nullptr; })) return false;
-  if (text) *text = WindowText(GetDlgItem(tips, 201));
+  if (text) *text = WindowText(GetDlgItem(tips, kTipsLabel));
   if (tick) {
-    HWND box = GetDlgItem(tips, 202);
+    HWND box = GetDlgItem(tips, kTipsCheckBox);
     Click(box);
-    WaitFor([&] {
-      DWORD_PTR r = 0;
-      SendMessageTimeoutW(box, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 5000, &r);
-      return r == BST_CHECKED;
-    });
+    if (!WaitFor([&] { return Send(box, BM_GETCHECK, 0, 0, "reading the check box") == BST_CHECKED; }))
+      Fail("the tips dialog's check box did not get ticked");
   }
-  Click(GetDlgItem(tips, ok ? 203 : 204));
+  Click(GetDlgItem(tips, ok ? kTipsOk : kTipsCancel));
   return WaitFor([&] { return !IsWindowVisible(tips); });
 }
 

@@ -4,13 +4,9 @@
 
 #include <string>
 
-namespace {
+#include "tests/e2e/probe_block.h"
 
-struct Block {
-  HWND hwnd;
-  DWORD capacity;  // bytes of text
-  wchar_t text[1];
-};
+namespace {
 
 void Dump(HMENU menu, int depth, std::wstring& out) {
   int n = GetMenuItemCount(menu);
@@ -21,7 +17,10 @@ void Dump(HMENU menu, int depth, std::wstring& out) {
     mi.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_DATA | MIIM_STRING | MIIM_SUBMENU;
     mi.dwTypeData = caption;
     mi.cch = 255;
-    GetMenuItemInfoW(menu, i, TRUE, &mi);
+    if (!GetMenuItemInfoW(menu, i, TRUE, &mi)) {
+      out += L"!\n";  // the driver fails on an item it cannot read
+      continue;
+    }
     UINT flags = mi.fState & MFS_CHECKED ? MF_CHECKED : 0;
     if (mi.fType & MFT_SEPARATOR) flags |= MF_SEPARATOR;
     out += std::to_wstring(depth) + L"\t" + std::to_wstring(mi.hSubMenu ? 0 : mi.wID) + L"\t" +
@@ -33,13 +32,20 @@ void Dump(HMENU menu, int depth, std::wstring& out) {
 
 }  // namespace
 
+// Answers with the window's menu tree, one line per item; a window without a
+// menu answers "-".
 extern "C" __declspec(dllexport) DWORD WINAPI ProbeMenu(void* param) {
-  auto* block = static_cast<Block*>(param);
+  auto* block = static_cast<e2e::ProbeBlock*>(param);
+  if (block->magic != e2e::ProbeBlock::kAsked || block->capacity == 0) return 1;
   std::wstring out;
-  if (HMENU menu = GetMenu(block->hwnd)) Dump(menu, 0, out);
-  size_t max = block->capacity / sizeof(wchar_t) - 1;
-  if (out.size() > max) out.resize(max);
-  out.copy(block->text, out.size());
+  if (HMENU menu = GetMenu(reinterpret_cast<HWND>(static_cast<UINT_PTR>(block->hwnd))))
+    Dump(menu, 0, out);
+  else
+    out = L"-";
+  if (out.size() > block->capacity - 1) out.resize(block->capacity - 1);
+  for (size_t i = 0; i < out.size(); ++i) block->text[i] = static_cast<std::uint16_t>(out[i]);
   block->text[out.size()] = 0;
-  return static_cast<DWORD>(out.size());
+  block->length = static_cast<std::uint32_t>(out.size());
+  block->status = e2e::ProbeBlock::kDone;
+  return 0;
 }

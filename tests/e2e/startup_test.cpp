@@ -4,7 +4,6 @@
 
 TEST(Startup, MainWindowOpensAndCloses) {
   e2e::Program program;
-  ASSERT_TRUE(program.Started());
   HWND main = program.WaitWindow(L"TForm1");
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(e2e::WindowText(main).rfind(L"Vellumo", 0), 0u);
