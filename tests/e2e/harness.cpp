@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/win32util.h"
+#include "win32/strings.h"
 
 namespace e2e {
 
