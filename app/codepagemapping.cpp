@@ -36,8 +36,10 @@ const ByteText& ByteTextOf(CodeType codeType) {
   static std::unique_ptr<ByteText> built[kCodeTypeCount];
   const auto i = static_cast<unsigned>(codeType);
   auto& mapping = built[i < kCodeTypeCount ? i : 0];
-  if (!mapping)
-    mapping = std::make_unique<ByteText>(CodePageProbe(DisplayCodePageOf(codeType).windowsCodePage));
+  if (!mapping) {
+    const CodePageProbe probe(DisplayCodePageOf(codeType).windowsCodePage);
+    mapping = std::make_unique<ByteText>(probe);
+  }
   return *mapping;
 }
 

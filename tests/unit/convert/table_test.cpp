@@ -50,8 +50,9 @@ TEST(TableFormat, SameLinesWhateverTheLineEnd) {
 }
 
 TEST(Lookup, FirstLineWinsAndSingleBytes) {
-  const CodeTableData table = ParseCodeTable(TableLine(0x4E2D, "\xD6\xD0") + "\n" + TableLine(0x4E2D, "XY") + "\n" +
-                    TableLine(0x0041, "A") + "\n" + "   0020 0020\n" + "*A 0000 1234\n");
+  const CodeTableData table =
+      ParseCodeTable(TableLine(0x4E2D, "\xD6\xD0") + "\n" + TableLine(0x4E2D, "XY") + "\n" +
+                     TableLine(0x0041, "A") + "\n" + "   0020 0020\n" + "*A 0000 1234\n");
   EXPECT_EQ(LookupCode("4E2D", &table), "\xD6\xD0");
   EXPECT_EQ(LookupCode("0041", &table), "A");
   EXPECT_EQ(LookupCode("0020", &table), " ");  // two spaces give one space
@@ -63,7 +64,8 @@ TEST(Lookup, FirstLineWinsAndSingleBytes) {
 }
 
 TEST(Lookup, ShortAndLowerCaseLinesNeverMatch) {
-  const CodeTableData table = ParseCodeTable("\xD6\xD0 D6D0 4e2d\n" "AB 0000 123\n" "CD 0000 ABCD\n" "EF 0000 zz!?\n");
+  const CodeTableData table = ParseCodeTable(
+      "\xD6\xD0 D6D0 4e2d\n" "AB 0000 123\n" "CD 0000 ABCD\n" "EF 0000 zz!?\n");
   EXPECT_EQ(LookupCode("4E2D", &table), "**");
   EXPECT_EQ(LookupCode("4e2d", &table), "\xD6\xD0");  // keys match byte for byte
   EXPECT_EQ(LookupCode("0123", &table), "**");
