@@ -6,18 +6,19 @@
 #include <vector>
 
 #include "app/cmdline.h"
-#include "app/displaycodepage.h"
-#include "app/errorbox.h"
+#include "app/codepagemapping.h"
 #include "app/loader.h"
 #include "app/menuids.h"
+#include "app/newfiletips.h"
 #include "app/programstate.h"
+#include "app/rounding.h"
 #include "app/textbox.h"
-#include "shell/newfiletips.h"
+#include "convert/convert.h"
 #include "shell/software.h"
+#include "win32/errorbox.h"
+#include "win32/strings.h"
 
 namespace vellumo {
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -57,15 +58,11 @@ HMENU Popup(HMENU bar, const wchar_t* caption, std::initializer_list<MenuEntry> 
   return popup;
 }
 
-// CodeType chosen by a Code menu item's Tag.
-CodeType CodeTypeOfTag(ULONG_PTR tag) {
-  switch (tag) {
-    case 2: return 3;
-    case 3: return 1;
-    case 4: return 2;
-    default: return 0;
-  }
-}
+// The Code menu's items are in the order of their Tags, 1 to 4.
+const DisplayCodePage& PageOfTag(unsigned tag) { return DisplayCodePageOf(CodeTypeOfTag(tag)); }
+
+// The table the program converts through: CodeTable once it loaded.
+const CodeTableData* LoadedTable() { return TableLoaded ? &CodeTable : nullptr; }
 
 // Bytes of the text in the system code page.
 int SystemCodePageLength(const std::wstring& text) {
@@ -99,21 +96,14 @@ bool AskFileName(HWND owner, bool save, std::wstring& name, const std::wstring& 
 
 bool TForm1::Create(HINSTANCE instance) {
   instance_ = instance;
-  WNDCLASSEXW wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  if (!RegisterClassExW(&wc)) return false;
+  const WindowClass cls = {kClassName, instance, LoadCursorW(nullptr, IDC_ARROW),
+                           LoadIconW(nullptr, IDI_APPLICATION),
+                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
   CreateMenus();
   RECT r = {0, 0, kClientWidth, kClientHeight};
   AdjustWindowRectEx(&r, kWindowStyle, TRUE, 0);
-  hwnd_ = CreateWindowExW(0, kClassName, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                          r.right - r.left, r.bottom - r.top, nullptr, menu_, instance, this);
-  return hwnd_ != nullptr;
+  return CreateHandle(cls, 0, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                      r.right - r.left, r.bottom - r.top, nullptr, menu_);
 }
 
 void TForm1::CreateMenus() {
@@ -126,25 +116,15 @@ void TForm1::CreateMenus() {
          {kMenuNotepad, L"调用Notepad", 0},
          {0, nullptr, 0},
          {kMenuQuit, L"退出", 0}});
-  Popup(menu_, L"内码",
-        {{kMenuGb2312, L"中文简体 GB2312", 1},
-         {kMenuBig5, L"中文繁体 BIG5", 2},
-         {kMenuKorean, L"韩文 KOREAN", 3},
-         {kMenuJapanese, L"日文 JIS", 4}});
+  HMENU code = Popup(menu_, L"内码", {});
+  for (unsigned tag = 1; tag <= kCodeTypeCount; ++tag) {
+    const DisplayCodePage& page = PageOfTag(tag);
+    AppendItem(code, {page.menuId, page.menuCaption, tag});
+  }
   Popup(menu_, L"选项",
         {{kMenuWrap, L"自动换行", 0}, {kMenuRegTxt, L"与文本关联", 0}, {kMenuN6, L"清除关联", 0}});
   Popup(menu_, L"帮助", {{kMenuAbout, L"About", 0}, {kMenuHelp, L"How to use", 0}});
   CheckMenuItem(menu_, kMenuWrap, MF_BYCOMMAND | MF_CHECKED);
-}
-
-LRESULT CALLBACK TForm1::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TForm1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->OnMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 LRESULT TForm1::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -161,14 +141,14 @@ LRESULT TForm1::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE) {
         if (mm_Show_) SetFocus(mm_Show_);
-        RunCommand([this] { FormActivate(); });
+        RunCommand(Handle(), [this] { FormActivate(); });
       }
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  return DefaultProc(msg, wp, lp);
 }
 
 void TForm1::OnCreate() {
@@ -183,7 +163,7 @@ void TForm1::CreateStatusBar() {
   statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
                                WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP | CCS_NORESIZE |
                                    CCS_NOPARENTALIGN | CCS_NODIVIDER,
-                               0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kStatusBarId),
+                               0, 0, 0, 0, Handle(), reinterpret_cast<HMENU>(kStatusBarId),
                                instance_, nullptr);
   SendMessageW(statusBar_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), FALSE);
   SetPanelWidth(0, panelWidths_[0]);
@@ -196,12 +176,12 @@ void TForm1::CreateTextBox(int bars, const std::wstring& text) {
   if (bars & 1) style |= WS_HSCROLL;
   if (bars & 2) style |= WS_VSCROLL;
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(Handle(), &rc);
   bool hadFocus = mm_Show_ && GetFocus() == mm_Show_;
   HWND old = mm_Show_;
   mm_Show_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", nullptr, style, 0, 0, rc.right,
                              rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0,
-                             hwnd_, reinterpret_cast<HMENU>(kTextBoxId), instance_, nullptr);
+                             Handle(), reinterpret_cast<HMENU>(kTextBoxId), instance_, nullptr);
   if (old) DestroyWindow(old);
   scrollBars_ = bars;
   SendMessageW(mm_Show_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
@@ -212,7 +192,7 @@ void TForm1::CreateTextBox(int bars, const std::wstring& text) {
 
 void TForm1::LayoutChildren() {
   RECT rc;
-  GetClientRect(hwnd_, &rc);
+  GetClientRect(Handle(), &rc);
   int textHeight = rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0;
   if (mm_Show_) MoveWindow(mm_Show_, 0, 0, rc.right, textHeight, TRUE);
   if (statusBar_) MoveWindow(statusBar_, 0, textHeight, rc.right, kStatusBarHeight, TRUE);
@@ -234,7 +214,7 @@ void TForm1::SetPanelText(int index, const std::wstring& text) {
 }
 
 void TForm1::OnCommand(UINT id) {
-  RunCommand([&] {
+  RunCommand(Handle(), [&] {
     switch (id) {
       case kMenuOpenFile: mn_OpenFileClick(); break;
       case kMenuNewFile: mn_NewFileClick(); break;
@@ -261,16 +241,16 @@ void TForm1::FormCreate() {
   ShowSavePrompt = true;
   SaveAnswer = false;
   TipMode = 0;
-  CurrentCodeType = 0;
-  ChangeCodeType(0);
+  CurrentCodeType = CodeType::Gb2312;
+  ChangeCodeType(CurrentCodeType);
   AboutLanguage = "chinese";
   RECT r;
-  GetWindowRect(hwnd_, &r);
+  GetWindowRect(Handle(), &r);
   int w = r.right - r.left, h = r.bottom - r.top;
   int left = RoundHalfEven((GetSystemMetrics(SM_CXSCREEN) - w) / 2.0);
   int top = RoundHalfEven((GetSystemMetrics(SM_CYSCREEN) - h) / 2.0);
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RunCommand([this] { Load_Param(); });
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RunCommand(Handle(), [this] { Load_Param(); });
 }
 
 void TForm1::Load_Param() {
@@ -283,7 +263,7 @@ void TForm1::Load_Param() {
 
 void TForm1::mn_OpenFileClick() {
   if (!CheckFileSave()) return;
-  if (!AskFileName(hwnd_, false, openDialogName_, Widen(ProgramDir))) return;
+  if (!AskFileName(Handle(), false, openDialogName_, Widen(ProgramDir))) return;
   CurrentFileName = Narrow(openDialogName_);
   LoadFile(CurrentFileName);
   MarkCurrentFileName();
@@ -296,7 +276,7 @@ void TForm1::LoadFile(const std::string& path) {
   if (GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &info) &&
       info.nFileSizeHigh == 0)
     text.reserve(info.nFileSizeLow / 2 + 64);
-  SourceKind kind = LoadLinesTo(path, [&](const std::string& line) {
+  SourceKind kind = LoadLinesTo(path, LoadedTable(), [&](const std::string& line) {
     mapping.Decode(line.data(), line.size(), text);
     text += L"\r\n";
   });
@@ -321,7 +301,7 @@ void TForm1::MarkCurrentFileName() {
 
 void TForm1::mn_QuitClick() {
   if (!CheckFileSave()) return;
-  SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+  SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 void TForm1::mn_ShowCodeClick(UINT itemId) {
@@ -330,14 +310,14 @@ void TForm1::mn_ShowCodeClick(UINT itemId) {
   mi.cbSize = sizeof mi;
   mi.fMask = MIIM_DATA;
   GetMenuItemInfoW(menu_, itemId, FALSE, &mi);
-  CurrentCodeType = CodeTypeOfTag(mi.dwItemData);
+  CurrentCodeType = CodeTypeOfTag(static_cast<unsigned>(mi.dwItemData));
   ChangeCodeType(CurrentCodeType);
   if (!CurrentFileName.empty()) LoadFile(CurrentFileName);
 }
 
 void TForm1::ChangeCodeType(CodeType codeType) {
-  for (UINT id : {kMenuGb2312, kMenuBig5, kMenuKorean, kMenuJapanese})
-    CheckMenuItem(menu_, id, MF_BYCOMMAND | MF_UNCHECKED);
+  for (unsigned tag = 1; tag <= kCodeTypeCount; ++tag)
+    CheckMenuItem(menu_, PageOfTag(tag).menuId, MF_BYCOMMAND | MF_UNCHECKED);
   const DisplayCodePage& page = DisplayCodePageOf(codeType);
   UniqueFont font = MakeFont(page.fontName, 13, page.charset);
   SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
@@ -360,7 +340,8 @@ void TForm1::ChangeCodeType(CodeType codeType) {
   mi.dwTypeData = const_cast<wchar_t*>(page.openCaption);
   SetMenuItemInfoW(menu_, kMenuOpenFile, FALSE, &mi);
   SetPanelText(4, page.panelText);
-  TableLoaded = LoadCodeTable();
+  const std::string table = ProgramDir + DisplayCodePageOf(CurrentCodeType).tableFile;
+  TableLoaded = LoadCodeTable(table, CodeTable);
 }
 
 void TForm1::AutoScroll() {
@@ -404,7 +385,7 @@ void TForm1::mn_WrapClick() {
 }
 
 void TForm1::mn_SaveFileClick() {
-  if (!AskFileName(hwnd_, true, saveDialogName_, L"")) return;
+  if (!AskFileName(Handle(), true, saveDialogName_, L"")) return;
   std::string path = Narrow(saveDialogName_);
   SaveAsFile(path);
   CurrentFileName = path;
@@ -413,10 +394,11 @@ void TForm1::mn_SaveFileClick() {
 
 bool TForm1::CheckFileSave() {
   if (!Edited() || !ShowSavePrompt) return true;
-  TipMode = 2;
-  TipsForm->ShowModal();
+  TipMode = kSavePrompt;
+  const TipButton pressed = tipsForm_->ShowModal(TipMode);
+  if (pressed != TipButton::None) SaveAnswer = pressed == TipButton::Ok;
   if (!SaveAnswer) return true;
-  return RunCommand([this] { SaveAsFile(CurrentFileName); });
+  return RunCommand(Handle(), [this] { SaveAsFile(CurrentFileName); });
 }
 
 bool TForm1::Edited() const {

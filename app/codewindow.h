@@ -6,18 +6,22 @@
 
 #include <string>
 
-#include "app/win32util.h"
-#include "convert/convert.h"
+#include "app/displaycodepage.h"
+#include "win32/handles.h"
+#include "win32/window.h"
 
 namespace vellumo {
 
-class TForm1 {
+class TTipsForm;
+
+class TForm1 : public Window {
  public:
   static constexpr wchar_t kClassName[] = L"TForm1";
 
-  // Registers the class and creates the window; FormCreate runs inside.
+  // Creates the window; FormCreate runs inside.
   bool Create(HINSTANCE instance);
-  HWND Handle() const { return hwnd_; }
+  // The tips dialog that the save prompt and the input tip use.
+  void SetTipsForm(TTipsForm* tipsForm) { tipsForm_ = tipsForm; }
   HWND TextBox() const { return mm_Show_; }
   HWND StatusBar() const { return statusBar_; }
   HINSTANCE Instance() const { return instance_; }
@@ -54,8 +58,7 @@ class TForm1 {
   void SetPanelText(int index, const std::wstring& text);
 
  private:
-  static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void OnCreate();
   void OnSize();
   void OnCommand(UINT id);
@@ -72,20 +75,18 @@ class TForm1 {
   void ApplyScrollBars(int bars, const std::wstring& text);
 
   HINSTANCE instance_ = nullptr;
-  HWND hwnd_ = nullptr;
+  TTipsForm* tipsForm_ = nullptr;
   HWND mm_Show_ = nullptr;
   HWND statusBar_ = nullptr;
   HMENU menu_ = nullptr;
   UniqueFont windowFont_;
   UniqueFont textFont_;
   int scrollBars_ = 0;        // 1 horizontal, 2 vertical
-  CodeType textCodeType_ = 0;  // the code page the text box's text was read in
+  CodeType textCodeType_ = CodeType::Gb2312;  // the code page the text box's text was read in
   bool carriedEdit_ = false;  // an edit that a re-decode of the text box took over
   int panelWidths_[6] = {10, 40, 60, 20, 110, 50};
   std::wstring openDialogName_;
   std::wstring saveDialogName_;
 };
-
-extern TForm1* Form1;
 
 }  // namespace vellumo

@@ -2,10 +2,11 @@
 // Unicode input and Notepad, the companion-file check, the help page and the
 // right-click association.
 #include "app/codewindow.h"
-#include "app/errorbox.h"
+#include "app/newfiletips.h"
 #include "app/programstate.h"
-#include "shell/newfiletips.h"
 #include "shell/software.h"
+#include "win32/errorbox.h"
+#include "win32/strings.h"
 
 namespace vellumo {
 
@@ -28,8 +29,8 @@ void TForm1::mn_NewFileClick() {
   if (!CheckFileSave()) return;
   CopyFileW(kTemplate, Widen(kWorkingFile).c_str(), FALSE);
   if (ShowInputTip) {
-    TipMode = 1;
-    TipsForm->ShowModal();
+    TipMode = kInputTip;
+    tipsForm_->ShowModal(TipMode);  // only OK: the answer changes nothing
   }
   RunAndWait(NotepadCommand(kWorkingFile), true);
   CurrentFileName = kWorkingFile;
@@ -40,7 +41,7 @@ void TForm1::mn_NewFileClick() {
 void TForm1::mn_NotepadClick() {
   // Without a document there is nothing to edit and nothing to reload.
   if (CurrentFileName.empty()) {
-    Inform(hwnd_, L"当前没有打开的文件，请先打开文本。");
+    Inform(Handle(), L"当前没有打开的文件，请先打开文本。");
     return;
   }
   if (!CheckFileSave()) return;
@@ -54,9 +55,9 @@ void TForm1::FormActivate() {
   static bool checking = false;
   if (checking) return;
   checking = true;
-  if (!AllFilesPresent(CompanionFiles())) {
-    Inform(hwnd_, L"文件不齐，请重新下载。");
-    PostMessageW(hwnd_, WM_CLOSE, 0, 0);
+  if (!AllFilesPresent(ProgramDir, CompanionFiles())) {
+    Inform(Handle(), L"文件不齐，请重新下载。");
+    PostMessageW(Handle(), WM_CLOSE, 0, 0);
     return;  // stays checking: the program is ending
   }
   checking = false;
@@ -66,18 +67,18 @@ void TForm1::mn_HelpClick() { OpenWithShell(ProgramDir + "howtouse.htm"); }
 
 void TForm1::mn_RegTxtClick() {
   if (AddTextAssociation(kVerb, kVerbText, kTextFileClass))
-    Inform(hwnd_, L"与文本文件右键菜单关联成功。");
+    Inform(Handle(), L"与文本文件右键菜单关联成功。");
   else
-    Inform(hwnd_, L"与文本文件右键菜单关联失败。");
+    Inform(Handle(), L"与文本文件右键菜单关联失败。");
 }
 
 void TForm1::N6Click() {
   if (RemoveTextAssociation(kVerb, kTextFileClass))
-    Inform(hwnd_, L"已清除文本文件右键菜单关联。");
+    Inform(Handle(), L"已清除文本文件右键菜单关联。");
   else if (TextAssociationExists(kVerb, kTextFileClass))
-    Inform(hwnd_, L"清除文本文件右键菜单关联失败。");  // there, but the system kept it
+    Inform(Handle(), L"清除文本文件右键菜单关联失败。");  // there, but the system kept it
   else
-    Inform(hwnd_, L"找不到关联信息。");
+    Inform(Handle(), L"找不到关联信息。");
 }
 
 void TForm1::mn_AboutClick() {}

@@ -8,6 +8,9 @@
 #include "convert/fileio.h"
 
 namespace vellumo {
+
+std::uint8_t TokenMode = 2;
+
 namespace {
 
 constexpr std::size_t kReadBufferSize = 64 * 1024;
@@ -35,17 +38,19 @@ class FirstLineProbe {
 // Converts lines in file order, applying the first-line rules once.
 class LineConverter {
  public:
-  LineConverter(SourceKind kind, const std::function<void(const std::string&)>& sink)
-      : kind_(kind), sink_(sink) {}
+  LineConverter(SourceKind kind, const CodeTableData* table,
+                const std::function<void(const std::string&)>& sink)
+      : kind_(kind), table_(table), sink_(sink) {}
   void operator()(const char* line, std::size_t size, bool ended) {
     if (kind_ == SourceKind::Utf8) TokenMode = 2;
-    ConvertLine(kind_, line, size, first_, ended, out_);
+    ConvertLine(kind_, line, size, first_, ended, table_, out_);
     first_ = false;
     sink_(out_);
   }
 
  private:
   SourceKind kind_;
+  const CodeTableData* table_;
   const std::function<void(const std::string&)>& sink_;
   bool first_ = true;
   std::string out_;
@@ -136,13 +141,13 @@ void LineCutter::Finish() {
 }
 
 void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, bool ended,
-                 std::string& out) {
+                 const CodeTableData* table, std::string& out) {
   switch (kind) {
     case SourceKind::Ansi:
       out.assign(line, size);
       return;
     case SourceKind::Utf8:
-      Utf8BytesToNative(line, size, out);
+      Utf8BytesToNative(line, size, table, out);
       if (firstLine) out.erase(0, std::min<std::size_t>(2, out.size()));
       return;
     case SourceKind::Unicode: {
@@ -154,49 +159,53 @@ void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool first
       if (kept <= skip)
         out.clear();
       else
-        Utf16BytesToNative(line + skip, kept - skip, out);
+        Utf16BytesToNative(line + skip, kept - skip, table, out);
       return;
     }
   }
 }
 
-void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool ended, std::string& out) {
-  ConvertLine(kind, line.data(), line.size(), firstLine, ended, out);
+void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool ended,
+                 const CodeTableData* table, std::string& out) {
+  ConvertLine(kind, line.data(), line.size(), firstLine, ended, table, out);
 }
 
-std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine, bool ended) {
+std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine,
+                                  bool ended, const CodeTableData* table) {
   auto drop = [](const std::string& s, std::size_t n) { return s.size() <= n ? std::string() : s.substr(n); };
   switch (kind) {
     case SourceKind::Utf8: {
       const std::string h = BytesToHex(line);
       TokenMode = 2;
-      const std::string t = UnicodeHexToNative(Utf8HexToUnicodeHex(h));
+      const std::string t = UnicodeHexToNative(Utf8HexToUnicodeHex(h), table, TokenMode);
       return firstLine ? drop(t, 2) : t;
     }
     case SourceKind::Unicode: {
       std::string s = (line.empty() || !ended) ? line : line.substr(0, line.size() - 1);
       s = drop(s, firstLine ? 2 : 1);
       TokenMode = 2;  // the loader set it to the kind
-      return UnicodeHexToNative(SwapHexPairs(BytesToHex(s)));
+      return UnicodeHexToNative(SwapHexPairs(BytesToHex(s)), table, TokenMode);
     }
     default:
       return line;
   }
 }
 
-SourceKind ConvertTextTo(const std::string& text, const std::function<void(const std::string&)>& sink) {
+SourceKind ConvertTextTo(const std::string& text, const CodeTableData* table,
+                         const std::function<void(const std::string&)>& sink) {
   FirstLineProbe probe;
   probe.Feed(text.data(), text.size());
   const SourceKind kind = probe.Kind();
   TokenMode = static_cast<std::uint8_t>(kind);
-  LineConverter convert(kind, sink);
+  LineConverter convert(kind, table, sink);
   LineCutter cutter([&](const char* line, std::size_t size, bool ended) { convert(line, size, ended); });
   cutter.Feed(text.data(), text.size());
   cutter.Finish();
   return kind;
 }
 
-SourceKind LoadLinesTo(const std::string& path, const std::function<void(const std::string&)>& sink) {
+SourceKind LoadLinesTo(const std::string& path, const CodeTableData* table,
+                       const std::function<void(const std::string&)>& sink) {
   InputFile file;
   if (int err = file.Open(path)) Fail(err);
   std::vector<char> buffer(kReadBufferSize);
@@ -213,7 +222,7 @@ SourceKind LoadLinesTo(const std::string& path, const std::function<void(const s
 
   // Second pass from the first byte: every line, the first one again.
   if (int err = file.Rewind()) Fail(err);
-  LineConverter convert(kind, sink);
+  LineConverter convert(kind, table, sink);
   LineCutter cutter([&](const char* line, std::size_t size, bool ended) { convert(line, size, ended); });
   for (;;) {
     if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
@@ -223,9 +232,9 @@ SourceKind LoadLinesTo(const std::string& path, const std::function<void(const s
   return kind;
 }
 
-LoadedText LoadLines(const std::string& path) {
+LoadedText LoadLines(const std::string& path, const CodeTableData* table) {
   LoadedText text;
-  text.kind = LoadLinesTo(path, [&](const std::string& line) { text.lines.push_back(line); });
+  text.kind = LoadLinesTo(path, table, [&](const std::string& line) { text.lines.push_back(line); });
   return text;
 }
 

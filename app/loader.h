@@ -11,6 +11,12 @@
 
 namespace vellumo {
 
+struct CodeTableData;
+
+// How the conversion pipeline cuts HexText into tokens; each load sets it
+// (the loader owns it).
+extern std::uint8_t TokenMode;
+
 enum class SourceKind : std::uint8_t { Utf8 = 0, Ansi = 1, Unicode = 2 };
 
 // "UTF-8", "ANSI" or "Unicode" (status panel 2).
@@ -40,13 +46,15 @@ struct LoadedText {
 };
 
 // Reads the file (share-read), cuts it by the line rule, detects its kind and
-// converts UTF-8 and Unicode lines through the current code table. Sets
-// TokenMode as the loader does. Throws LoadError; on failure nothing is kept.
-LoadedText LoadLines(const std::string& path);
+// converts UTF-8 and Unicode lines through table (null: none loaded, every
+// character "**"). Sets TokenMode. Throws LoadError; on failure nothing is
+// kept.
+LoadedText LoadLines(const std::string& path, const CodeTableData* table);
 
 // The same, streaming: each converted line is handed to sink in order, so
 // memory stays flat. Returns the kind.
-SourceKind LoadLinesTo(const std::string& path, const std::function<void(const std::string&)>& sink);
+SourceKind LoadLinesTo(const std::string& path, const CodeTableData* table,
+                       const std::function<void(const std::string&)>& sink);
 
 // The line rule on a stream of bytes: the text ends at the first 0x1A, an LF
 // ends a line, CR bytes are dropped, and bytes after the last LF (even CR
@@ -72,7 +80,8 @@ class LineCutter {
 };
 
 // The same loading on a text already in memory (tests, fuzzing).
-SourceKind ConvertTextTo(const std::string& text, const std::function<void(const std::string&)>& sink);
+SourceKind ConvertTextTo(const std::string& text, const CodeTableData* table,
+                         const std::function<void(const std::string&)>& sink);
 
 // One line of a file of the given kind into display bytes: the fast path the
 // loader takes, and the HexText pipeline it must equal byte for byte.
@@ -81,8 +90,10 @@ SourceKind ConvertTextTo(const std::string& text, const std::function<void(const
 // byte of its CR (or LF) unit last, which is dropped; a last line without a
 // line end has no such byte and keeps all of its own.
 void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine, bool ended,
-                 std::string& out);
-void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool ended, std::string& out);
-std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine, bool ended);
+                 const CodeTableData* table, std::string& out);
+void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool ended,
+                 const CodeTableData* table, std::string& out);
+std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine,
+                                  bool ended, const CodeTableData* table);
 
 }  // namespace vellumo

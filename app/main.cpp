@@ -5,18 +5,17 @@
 #include <commctrl.h>
 
 #include "app/codewindow.h"
-#include "shell/newfiletips.h"
+#include "app/newfiletips.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
 
   vellumo::TForm1 form1;
-  vellumo::Form1 = &form1;
   if (!form1.Create(instance)) return 1;
   vellumo::TTipsForm tipsForm;
-  vellumo::TipsForm = &tipsForm;
   tipsForm.Create(instance, form1.Handle());
+  form1.SetTipsForm(&tipsForm);
 
   ShowWindow(form1.Handle(), show);
   UpdateWindow(form1.Handle());
@@ -25,7 +24,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  vellumo::TipsForm = nullptr;
-  vellumo::Form1 = nullptr;
   return static_cast<int>(msg.wParam);
 }

@@ -1,9 +1,13 @@
 // Program-wide state shared by the main window, the tips dialog, the Notepad
-// commands and the About window. Lives for the run; nothing is saved.
+// commands and the About window. Lives for the run; nothing is saved. The
+// code table and its flag belong to the conversion unit (convert/convert.h),
+// TokenMode to the loader (app/loader.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "app/displaycodepage.h"
 
 namespace vellumo {
 
@@ -17,6 +21,7 @@ extern bool ShowInputTip;
 extern bool ShowSavePrompt;
 extern bool SaveAnswer;
 extern std::int32_t TipMode;  // 1 input tip, 2 save prompt
+extern CodeType CurrentCodeType;  // the display code page in force
 extern std::string AboutLanguage;
 
 }  // namespace vellumo

@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/codepagemapping.h"
 #include "app/codewindow.h"
-#include "app/displaycodepage.h"
-#include "app/errorbox.h"
+#include "win32/errorbox.h"
+#include "win32/strings.h"
 
 namespace vellumo {
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/loader.h"
-#include "app/programstate.h"
+#include "app/displaycodepage.h"
 #include "convert/convert.h"
 #include "convert/fileio.h"
 
@@ -146,13 +146,14 @@ long PeakRssOfTool(const std::string& tool, const std::string& file) {
 }  // namespace
 
 int main() {
-  ProgramDir = std::string(VELLUMO_DIST_DIR) + "/";
-  CurrentCodeType = 0;
+  const std::string tablePath =
+      std::string(VELLUMO_DIST_DIR) + "/" + DisplayCodePageOf(CodeType::Gb2312).tableFile;
+  CodeTableData table;
   std::vector<double> times;
   for (int i = 0; i < 21; ++i) {
     const auto t = Clock::now();
-    if (!LoadCodeTable()) {
-      std::fprintf(stderr, "cannot load %s\n", CodeTableFileName(0).c_str());
+    if (!LoadCodeTable(tablePath, table)) {
+      std::fprintf(stderr, "cannot load %s\n", tablePath.c_str());
       return 1;
     }
     times.push_back(Seconds(t) * 1000);
@@ -160,7 +161,7 @@ int main() {
   const double firstLoad = times[0];
   std::sort(times.begin(), times.end());
   std::printf("LoadCodeTable (936, %zu lines): first %.2f ms, median %.2f ms, best %.2f ms\n",
-              CodeTable.lines.size(), firstLoad, times[times.size() / 2], times[0]);
+              table.lines.size(), firstLoad, times[times.size() / 2], times[0]);
 
   std::vector<unsigned> hanzi;
   for (unsigned u = 0x4E00; u <= 0x9FA5; ++u) {
@@ -169,7 +170,7 @@ int main() {
     // Units with a byte 0A, 0D or 1A would cut the UTF-16LE file's lines.
     const unsigned low = u & 0xFF;
     if (low == 0x0A || low == 0x0D || low == 0x1A) continue;
-    if (LookupCode(key).size() == 2) hanzi.push_back(u);
+    if (LookupCode(key, &table).size() == 2) hanzi.push_back(u);
   }
   std::string utf8 = MakeText(hanzi);
   std::string utf16 = ToUtf16le(utf8);
@@ -191,7 +192,7 @@ int main() {
   ours.reserve(kTargetSize * 2);
   auto load = [&](const std::string& path) {
     ours.clear();
-    LoadLinesTo(path, [&](const std::string& line) {
+    LoadLinesTo(path, &table, [&](const std::string& line) {
       ours += line;
       ours += "\r\n";
     });

@@ -3,15 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/programstate.h"
 #include "convert/fileio.h"
+#include "convert/utf16.h"
 
 namespace vellumo {
 
 CodeTableData CodeTable;
 bool TableLoaded = false;
-std::uint8_t TokenMode = 2;
-CodeType CurrentCodeType = 0;
 
 namespace {
 
@@ -57,41 +55,6 @@ std::string UnitHex(std::uint32_t unit) {
   return s;
 }
 
-// How many bytes of UTF-8 at b (n bytes available) one character covers, and
-// whether they form a complete well-formed sequence. A malformed sequence
-// covers its maximal subpart: the lead and the continuation bytes that are
-// valid where they stand, at least one byte.
-std::size_t Utf8Coverage(const unsigned char* b, std::size_t n, bool& complete) {
-  const unsigned char lead = b[0];
-  complete = false;
-  if (lead <= 0x7F) {
-    complete = true;
-    return 1;
-  }
-  std::size_t trail;
-  unsigned char lo = 0x80, hi = 0xBF;  // range of the first continuation byte
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    trail = 1;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    trail = 2;
-    if (lead == 0xE0) lo = 0xA0;  // no overlongs
-    if (lead == 0xED) hi = 0x9F;  // no surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    trail = 3;
-    if (lead == 0xF0) lo = 0x90;
-    if (lead == 0xF4) hi = 0x8F;  // nothing above 10FFFF
-  } else {
-    return 1;  // C0, C1, F5-FF and stray continuation bytes
-  }
-  std::size_t i = 1;
-  for (; i <= trail && i < n; ++i) {
-    const unsigned char l = i == 1 ? lo : 0x80, h = i == 1 ? hi : 0xBF;
-    if (b[i] < l || b[i] > h) break;
-  }
-  complete = i == trail + 1;
-  return i;
-}
-
 void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   if (len > 0 && p[0] == '#') return;
   table.lines.emplace_back(p, len);
@@ -107,10 +70,10 @@ void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   }
 }
 
-const std::uint32_t* UnitMap() {
+const std::uint32_t* UnitMap(const CodeTableData* table) {
   static const std::vector<std::uint32_t> stars(65536, kStars);
-  if (!TableLoaded || CodeTable.units.size() != 65536) return stars.data();
-  return CodeTable.units.data();
+  if (!table || table->units.size() != 65536) return stars.data();
+  return table->units.data();
 }
 
 inline char* Emit(char* d, const std::uint32_t* map, std::uint32_t unit) {
@@ -126,13 +89,6 @@ void CodeTableData::Clear() {
   lines.clear();
   units.clear();
   otherKeys.clear();
-}
-
-std::string CodeTableFileName(CodeType codeType) {
-  static const char* const kNames[] = {"dll\\Gb2312.dll", "dll\\KOREAN.dll", "dll\\JIS.DLL",
-                                       "dll\\BIG5.DLL"};
-  if (codeType > 3) return std::string();
-  return ProgramDir + kNames[codeType];
 }
 
 CodeTableData ParseCodeTable(const std::string& fileBytes) {
@@ -156,31 +112,28 @@ CodeTableData ParseCodeTable(const std::string& fileBytes) {
   return table;
 }
 
-bool LoadCodeTable() {
-  CodeTable.Clear();
-  TableLoaded = false;
-  const std::string path = CodeTableFileName(CurrentCodeType);
+bool LoadCodeTable(const std::string& path, CodeTableData& table) {
+  table.Clear();
   if (path.empty()) return false;
   std::string bytes;
   if (ReadWholeFile(path, bytes) != 0) return false;
-  CodeTable = ParseCodeTable(bytes);
-  TableLoaded = true;
+  table = ParseCodeTable(bytes);
   return true;
 }
 
-std::string LookupCode(const std::string& key) {
-  if (key.size() != 4 || !TableLoaded) return "**";
+std::string LookupCode(const std::string& key, const CodeTableData* table) {
+  if (key.size() != 4 || !table) return "**";
   long unit = UpperHexUnit(key.data());
   if (unit >= 0) {
-    if (CodeTable.units.size() != 65536) return "**";
-    const std::uint32_t e = CodeTable.units[unit];
+    if (table->units.size() != 65536) return "**";
+    const std::uint32_t e = table->units[unit];
     char bytes[2];
     const std::uint16_t v = static_cast<std::uint16_t>(e);
     std::memcpy(bytes, &v, 2);
     return std::string(bytes, e >> 16);
   }
-  auto it = CodeTable.otherKeys.find(key);
-  return it == CodeTable.otherKeys.end() ? "**" : it->second;
+  auto it = table->otherKeys.find(key);
+  return it == table->otherKeys.end() ? "**" : it->second;
 }
 
 std::string BytesToHex(const std::string& bytes) {
@@ -295,21 +248,23 @@ std::string SwapHexPairs(const std::string& hex) {
   return result;
 }
 
-std::string UnicodeHexToNative(const std::string& unicodeHex) {
+std::string UnicodeHexToNative(const std::string& unicodeHex, const CodeTableData* table,
+                               std::uint8_t tokenMode) {
   std::string rest = unicodeHex;
   std::string result;
   while (rest.size() >= 2) {
-    std::string token = NextHexToken(rest, TokenMode);
+    std::string token = NextHexToken(rest, tokenMode);
     if (token.size() == 2) token = "00" + token;
-    result += LookupCode(token);
+    result += LookupCode(token, table);
   }
   result += rest;
   return result;
 }
 
-void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
+void Utf8BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
+                       std::string& out) {
   out.resize(2 * size);  // at most one code unit per byte
-  const std::uint32_t* map = UnitMap();
+  const std::uint32_t* map = UnitMap(table);
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = out.empty() ? nullptr : &out[0];
   char* const start = d;
@@ -372,9 +327,10 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out) {
   out.resize(static_cast<std::size_t>(d - start));
 }
 
-void Utf16BytesToNative(const char* bytes, std::size_t size, std::string& out) {
+void Utf16BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
+                        std::string& out) {
   out.resize(size + 1);  // at most two bytes per code unit
-  const std::uint32_t* map = UnitMap();
+  const std::uint32_t* map = UnitMap(table);
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = &out[0];
   char* const start = d;

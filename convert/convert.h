@@ -10,9 +10,6 @@
 
 namespace vellumo {
 
-// The display code page: 0 GB2312, 1 Korean, 2 Japanese, 3 Big5.
-using CodeType = std::uint8_t;
-
 // The lines of a table file, comments removed, with an index by the key of
 // columns 9-12 in which the first line of each key wins and lines shorter
 // than 12 bytes take no part.
@@ -28,17 +25,19 @@ struct CodeTableData {
   void Clear();
 };
 
-// Unit-level state of the conversion unit.
+// Unit-level state of the conversion unit: the table of the display code
+// page in force, and whether it loaded. The functions below take the table
+// they work on; the program passes these.
 extern CodeTableData CodeTable;
 extern bool TableLoaded;
-extern std::uint8_t TokenMode;  // 0 cuts UTF-8 sequences, 2 cuts four-digit code units
-extern CodeType CurrentCodeType;
 
-std::string CodeTableFileName(CodeType codeType);  // ProgramDir + "dll\\Gb2312.dll", ...
-// Loads the table of CurrentCodeType into CodeTable; returns the new value of
-// TableLoaded (also stored there). On failure CodeTable is empty.
-bool LoadCodeTable();
-std::string LookupCode(const std::string& key);  // display bytes, or "**"
+// Reads the table file at path into table. False, with table empty, when it
+// cannot be read.
+bool LoadCodeTable(const std::string& path, CodeTableData& table);
+
+// The display bytes of the code unit key (four upper-case hex digits) in
+// table, or "**". A null table (none loaded) gives "**" for every key.
+std::string LookupCode(const std::string& key, const CodeTableData* table);
 
 // The table reader on the bytes of a table file: the line split (CR, LF or
 // CR LF; a NUL ends the text), comment removal and the index.
@@ -53,12 +52,16 @@ std::string Utf8HexToUnicodeHex(const std::string& hex);
 std::string Utf8Hex2ToUnicodeHex(const std::string& digits);
 std::string Utf8Hex3ToUnicodeHex(const std::string& digits);
 std::string SwapHexPairs(const std::string& hex);
-std::string UnicodeHexToNative(const std::string& unicodeHex);
+// tokenMode: 0 cuts UTF-8 sequences, 2 cuts four-digit code units.
+std::string UnicodeHexToNative(const std::string& unicodeHex, const CodeTableData* table,
+                               std::uint8_t tokenMode);
 
 // Fused byte-level conversion giving exactly what the pipeline gives with
-// TokenMode 2: BytesToHex, Utf8HexToUnicodeHex (or SwapHexPairs) and
+// token mode 2: BytesToHex, Utf8HexToUnicodeHex (or SwapHexPairs) and
 // UnicodeHexToNative of the bytes. out is replaced.
-void Utf8BytesToNative(const char* bytes, std::size_t size, std::string& out);
-void Utf16BytesToNative(const char* bytes, std::size_t size, std::string& out);
+void Utf8BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
+                       std::string& out);
+void Utf16BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
+                        std::string& out);
 
 }  // namespace vellumo

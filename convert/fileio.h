@@ -25,7 +25,6 @@ class InputFile {
   // Back to the first byte. Returns 0 or the error code.
   int Rewind();
   void Close();
-  bool IsOpen() const;
 
  private:
 #ifdef _WIN32

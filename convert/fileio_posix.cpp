@@ -41,8 +41,6 @@ std::string NativePath(const std::string& path) {
 
 InputFile::~InputFile() { Close(); }
 
-bool InputFile::IsOpen() const { return fd_ >= 0; }
-
 int InputFile::Open(const std::string& path) {
   Close();
   if (path.empty()) return 3;

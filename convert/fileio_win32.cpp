@@ -2,34 +2,19 @@
 
 #include <windows.h>
 
+#include "convert/utf16.h"
+
 namespace vellumo {
-namespace {
-
-bool Utf8ToWide(const std::string& s, std::wstring& w) {
-  if (s.empty()) {
-    w.clear();
-    return true;
-  }
-  int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()),
-                              nullptr, 0);
-  if (n <= 0) return false;
-  w.assign(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, s.data(), static_cast<int>(s.size()), &w[0],
-                      n);
-  return true;
-}
-
-}  // namespace
 
 InputFile::~InputFile() { Close(); }
-
-bool InputFile::IsOpen() const { return handle_ != nullptr; }
 
 int InputFile::Open(const std::string& path) {
   Close();
   if (path.empty()) return ERROR_PATH_NOT_FOUND;
-  std::wstring wide;
-  if (!Utf8ToWide(path, wide) || wide.find(L'\0') != std::wstring::npos) return ERROR_INVALID_NAME;
+  // UTF-8 widened by the program's one rule; a NUL would cut the name short.
+  const std::u16string units = Utf8ToUtf16(path);
+  const std::wstring wide(units.begin(), units.end());
+  if (wide.find(L'\0') != std::wstring::npos) return ERROR_INVALID_NAME;
   HANDLE h = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (h == INVALID_HANDLE_VALUE) return static_cast<int>(GetLastError());

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "shell/software.h"
+#include "win32/strings.h"
 
 namespace vellumo {
 

@@ -4,17 +4,12 @@
 
 #include <vector>
 
-#include "app/programstate.h"
+#include "win32/handles.h"
+#include "win32/strings.h"
 
 namespace vellumo {
 
 namespace {
-
-struct FreeHandle {
-  static HANDLE Invalid() { return nullptr; }
-  void operator()(HANDLE h) const { CloseHandle(h); }
-};
-using UniqueHandle = Unique<HANDLE, FreeHandle>;
 
 // An open registry key, filled in through out() by the Reg* calls.
 class RegKey {
@@ -93,10 +88,10 @@ bool FileExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool AllFilesPresent(const std::vector<std::string>& names) {
+bool AllFilesPresent(const std::string& folder, const std::vector<std::string>& names) {
   bool all = true;
   for (const auto& name : names)
-    if (!FileExists(ProgramDir + name)) all = false;
+    if (!FileExists(folder + name)) all = false;
   return all;
 }
 

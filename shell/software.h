@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/win32util.h"
 #include "shell/paths.h"
 
 namespace vellumo {
@@ -35,9 +34,9 @@ void OpenWithShell(const std::string& target);
 // Whether a file, not a folder, exists at path.
 bool FileExists(const std::string& path);
 
-// Whether every name exists as a file (a folder does not count) in
-// ProgramDir. All names are tested, also after a missing one.
-bool AllFilesPresent(const std::vector<std::string>& names);
+// Whether every name exists as a file (a folder does not count) in folder
+// (ending in a backslash). All names are tested, also after a missing one.
+bool AllFilesPresent(const std::string& folder, const std::vector<std::string>& names);
 
 // The running executable's full path.
 std::string ExecutablePath();

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/displaycodepage.h"
 #include "app/loader.h"
-#include "app/programstate.h"
 #include "convert/convert.h"
 #include "convert/fileio.h"
 
@@ -16,6 +16,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+
+#include "win32/strings.h"
 #else
 #include <unistd.h>
 #endif
@@ -60,32 +62,16 @@ std::string WithSeparator(std::string dir) {
 }
 
 #ifdef _WIN32
-std::string ToUtf8(const wchar_t* w) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, w, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return std::string();
-  std::string s(static_cast<std::size_t>(n - 1), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, w, -1, &s[0], n, nullptr, nullptr);
-  return s;
-}
-
-std::wstring ToWide(const std::string& s) {
-  const int n = MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, nullptr, 0);
-  if (n <= 1) return std::wstring();
-  std::wstring w(static_cast<std::size_t>(n - 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, s.c_str(), -1, &w[0], n);
-  return w;
-}
-
 std::string CommandFolder() {
   std::vector<wchar_t> path(32768);
   const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   if (n == 0 || n >= path.size()) return std::string();
-  std::string p = ToUtf8(path.data());
+  std::string p = Narrow(std::wstring(path.data(), n));
   return p.substr(0, p.find_last_of("\\/") + 1);
 }
 
-FILE* OpenOutput(const std::string& path) { return _wfopen(ToWide(path).c_str(), L"wb"); }
-void RemoveOutput(const std::string& path) { _wremove(ToWide(path).c_str()); }
+FILE* OpenOutput(const std::string& path) { return _wfopen(Widen(path).c_str(), L"wb"); }
+void RemoveOutput(const std::string& path) { _wremove(Widen(path).c_str()); }
 #else
 std::string CommandFolder() {
   std::vector<char> path(4096);
@@ -99,17 +85,13 @@ FILE* OpenOutput(const std::string& path) { return std::fopen(path.c_str(), "wb"
 void RemoveOutput(const std::string& path) { std::remove(path.c_str()); }
 #endif
 
-bool TableOpens(const std::string& programDir, CodeType code) {
-  const std::string saved = ProgramDir;
-  ProgramDir = programDir;
+bool TableOpens(const std::string& path) {
   InputFile file;
-  const bool ok = file.Open(CodeTableFileName(code)) == 0;
-  ProgramDir = saved;
-  return ok;
+  return file.Open(path) == 0;
 }
 
 int Run(const std::vector<std::string>& args) {
-  CodeType code = 0;
+  CodeType code = CodeType::Gb2312;
   std::string tables, out, file;
   bool haveFile = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -127,12 +109,7 @@ int Run(const std::vector<std::string>& args) {
     } else if (a == "--code") {
       const std::string* v = value("--code");
       if (!v) return 2;
-      static const char* const kNames[] = {"gb2312", "korean", "japanese", "big5"};
-      int found = -1;
-      for (int k = 0; k < 4; ++k)
-        if (*v == kNames[k]) found = k;
-      if (found < 0) return Usage(("unknown code page " + *v).c_str());
-      code = static_cast<CodeType>(found);
+      if (!CodeTypeOfName(*v, code)) return Usage(("unknown code page " + *v).c_str());
     } else if (a == "--tables") {
       const std::string* v = value("--tables");
       if (!v) return 2;
@@ -151,17 +128,21 @@ int Run(const std::vector<std::string>& args) {
   }
   if (!haveFile) return Usage("no FILE given");
 
+  const std::string tableFile = DisplayCodePageOf(code).tableFile;
+  std::string tablePath;
   if (!tables.empty()) {
-    ProgramDir = WithSeparator(tables);
+    tablePath = WithSeparator(tables) + tableFile;
   } else {
-    ProgramDir = CommandFolder();
+    tablePath = CommandFolder() + tableFile;
     const std::string dist = WithSeparator(VELLUMO_BUILD_DIST);
-    if (!TableOpens(ProgramDir, code) && !dist.empty() && TableOpens(dist, code)) ProgramDir = dist;
+    if (!TableOpens(tablePath) && !dist.empty() && TableOpens(dist + tableFile))
+      tablePath = dist + tableFile;
   }
-  CurrentCodeType = code;
-  if (!LoadCodeTable())
+  CodeTableData table;
+  const bool loaded = LoadCodeTable(tablePath, table);
+  if (!loaded)
     std::fprintf(stderr, "vellumo-convert: cannot load %s; converted characters show as **\n",
-                 CodeTableFileName(code).c_str());
+                 tablePath.c_str());
 
   FILE* sink = stdout;
   if (!out.empty()) {
@@ -176,7 +157,7 @@ int Run(const std::vector<std::string>& args) {
   bool writeFailed = false;
   SourceKind kind;
   try {
-    kind = LoadLinesTo(file, [&](const std::string& line) {
+    kind = LoadLinesTo(file, loaded ? &table : nullptr, [&](const std::string& line) {
       if (std::fwrite(line.data(), 1, line.size(), sink) != line.size() ||
           std::fwrite("\r\n", 1, 2, sink) != 2)
         writeFailed = true;
@@ -208,7 +189,7 @@ int Run(const std::vector<std::string>& args) {
 int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) args.push_back(ToUtf8(argv[i]));
+  for (int i = 1; i < argc; ++i) args.push_back(Narrow(argv[i]));
   return Run(args);
 }
 #else

@@ -7,24 +7,20 @@
 
 #include <string>
 
+#include "app/displaycodepage.h"
 #include "app/loader.h"
-#include "app/programstate.h"
 #include "convert/convert.h"
 #include "tests/e2e/harness.h"
+#include "win32/strings.h"
 
 namespace vellumo {
 namespace {
 
-std::string Utf8(const std::wstring& w) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string s(static_cast<std::size_t>(n > 0 ? n - 1 : 0), '\0');
-  if (n > 1) WideCharToMultiByte(CP_UTF8, 0, w.c_str(), -1, &s[0], n, nullptr, nullptr);
-  return s;
-}
+std::string Utf8(const std::wstring& w) { return Narrow(w); }
 
 int CodeOf(const std::wstring& path) {
   try {
-    LoadLines(Utf8(path));
+    LoadLines(Utf8(path), nullptr);
   } catch (const LoadError& e) {
     return e.code();
   }
@@ -62,11 +58,12 @@ DWORD RunTool(const std::wstring& args) {
 class Win32Loader : public ::testing::Test {
  protected:
   void SetUp() override {
-    ProgramDir = Utf8(e2e::DistDir());
-    CurrentCodeType = 0;
-    ASSERT_TRUE(LoadCodeTable()) << ProgramDir;
+    const std::string path =
+        Utf8(e2e::DistDir()) + DisplayCodePageOf(CodeType::Gb2312).tableFile;
+    ASSERT_TRUE(LoadCodeTable(path, table_)) << path;
   }
   e2e::TempDir dir_{L"vellumo loader"};
+  CodeTableData table_;
 };
 
 TEST_F(Win32Loader, FailuresCarryTheSystemCodes) {
@@ -74,7 +71,7 @@ TEST_F(Win32Loader, FailuresCarryTheSystemCodes) {
   EXPECT_EQ(CodeOf(dir_.Path() + L"no such folder\\a.txt"), 3);
   EXPECT_EQ(CodeOf(dir_.Path()), 5);  // a folder is not a file
   try {
-    LoadLines(Utf8(dir_.Path() + L"missing.txt"));
+    LoadLines(Utf8(dir_.Path() + L"missing.txt"), &table_);
     ADD_FAILURE() << "loaded a missing file";
   } catch (const LoadError& e) {
     EXPECT_STREQ(e.what(), "File not found");
@@ -100,7 +97,7 @@ TEST_F(Win32Loader, OpensShareReadOnly) {
 
 TEST_F(Win32Loader, ConvertsThroughTheShippedTable) {
   const std::wstring path = dir_.Write(L"\u4E2D\u6587.txt", "\xEF\xBB\xBF" "A\xE4\xB8\xAD\r\n\xE6\x96\x87\r\n");
-  const LoadedText text = LoadLines(Utf8(path));
+  const LoadedText text = LoadLines(Utf8(path), &table_);
   EXPECT_EQ(text.kind, SourceKind::Utf8);
   ASSERT_EQ(text.lines.size(), 2u);
   EXPECT_EQ(text.lines[0], "A\xD6\xD0");

@@ -10,9 +10,9 @@
 #include <future>
 #include <sstream>
 
-#include "app/win32util.h"
-#include "shell/newfiletips.h"
+#include "app/newfiletips.h"
 #include "tests/e2e/probe_block.h"
+#include "win32/strings.h"
 
 namespace e2e {
 

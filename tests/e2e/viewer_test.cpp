@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/menuids.h"
-#include "shell/newfiletips.h"
+#include "app/newfiletips.h"
 #include "tests/e2e/harness.h"
 
 using namespace vellumo;

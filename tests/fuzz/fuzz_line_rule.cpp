@@ -29,9 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The loader decides the kind from the first line alone (no table: ANSI
   // lines pass as they are, and the kind does not depend on the table).
-  TableLoaded = false;
   std::vector<std::string> loaded;
-  const SourceKind kind = ConvertTextTo(text, [&](const std::string& l) { loaded.push_back(l); });
+  const SourceKind kind = ConvertTextTo(text, nullptr, [&](const std::string& l) { loaded.push_back(l); });
   if (kind != DetectSourceKind(expected.empty() ? std::string() : expected[0])) std::abort();
   if (loaded.size() != expected.size()) std::abort();
   if (kind == SourceKind::Ansi && loaded != expected) std::abort();

@@ -27,16 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::uint8_t flags = data[0];
   const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-  CodeTable = Table();
-  TableLoaded = (flags & 1) == 0;
+  const CodeTableData* table = (flags & 1) == 0 ? &Table() : nullptr;
 
   // One line of each kind, first or not.
   std::string out;
   for (SourceKind kind : {SourceKind::Utf8, SourceKind::Unicode, SourceKind::Ansi})
     for (bool first : {true, false})
       for (bool ended : {true, false}) {
-        ConvertLine(kind, bytes, first, ended, out);
-        if (out != ConvertLineByPipeline(kind, bytes, first, ended)) std::abort();
+        ConvertLine(kind, bytes, first, ended, table, out);
+        if (out != ConvertLineByPipeline(kind, bytes, first, ended, table)) std::abort();
       }
 
   // A whole file: the signature decides the kind, the line rule cuts it.
@@ -44,19 +43,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (flags & 2) text.insert(0, "\xEF\xBB\xBF");
   else if (flags & 4) text.insert(0, "\xFF\xFE");
   std::vector<std::string> fast;
-  const SourceKind kind = ConvertTextTo(text, [&](const std::string& l) { fast.push_back(l); });
+  const SourceKind kind = ConvertTextTo(text, table, [&](const std::string& l) { fast.push_back(l); });
   const std::vector<std::string> lines = testing::ReferenceLines(text);
   if (fast.size() != lines.size()) std::abort();
   const std::string body = text.substr(0, text.find('\x1A'));
   const bool lastEnded = !body.empty() && body.back() == '\n';
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const bool ended = i + 1 < lines.size() || lastEnded;
-    if (fast[i] != ConvertLineByPipeline(kind, lines[i], i == 0, ended)) std::abort();
+    if (fast[i] != ConvertLineByPipeline(kind, lines[i], i == 0, ended, table)) std::abort();
   }
 
   // The stages must end and stay in bounds on any characters.
-  TokenMode = flags & 8 ? 0 : 2;
-  (void)UnicodeHexToNative(bytes);
+  const std::uint8_t mode = flags & 8 ? 0 : 2;
+  (void)UnicodeHexToNative(bytes, table, mode);
   (void)Utf8HexToUnicodeHex(bytes);
   (void)SwapHexPairs(bytes);
   (void)Utf8Hex2ToUnicodeHex(bytes.substr(0, 4));
@@ -64,10 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string rest = bytes;
   while (!rest.empty()) {
     const std::size_t before = rest.size();
-    NextHexToken(rest, TokenMode);
+    NextHexToken(rest, mode);
     if (rest.size() == before) break;  // fewer than two characters left
   }
-  TokenMode = 2;
-  CodeTable.Clear();
   return 0;
 }

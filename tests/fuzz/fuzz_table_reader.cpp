@@ -12,14 +12,13 @@ using namespace vellumo;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string file(reinterpret_cast<const char*>(data), size);
-  CodeTable = ParseCodeTable(file);
-  TableLoaded = true;
-  if (CodeTable.lines != testing::ReferenceTableLines(file)) std::abort();
+  const CodeTableData table = ParseCodeTable(file);
+  if (table.lines != testing::ReferenceTableLines(file)) std::abort();
 
   auto check = [&](const std::string& key) {
-    if (LookupCode(key) != testing::ReferenceLookup(CodeTable.lines, true, key)) std::abort();
+    if (LookupCode(key, &table) != testing::ReferenceLookup(table.lines, true, key)) std::abort();
   };
-  for (const std::string& line : CodeTable.lines)
+  for (const std::string& line : table.lines)
     if (line.size() >= 12) check(line.substr(8, 4));
   for (std::size_t i = 0; i + 5 <= size && i < 4096; i += 3) {
     check(file.substr(i, 4));
@@ -27,8 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(file.substr(i, 5));
   }
   check(BytesToHex(file.substr(0, 2)));
-  TableLoaded = false;
-  if (LookupCode("0041") != "**") std::abort();
-  CodeTable.Clear();
+  if (LookupCode("0041", nullptr) != "**") std::abort();  // none loaded
   return 0;
 }

@@ -7,11 +7,11 @@
 #include <map>
 #include <string>
 
-#include "app/programstate.h"
 #include "shell/languagestrings.h"
 #include "shell/software.h"
 #include "tests/e2e/harness.h"
 #include "tests/shell/regread.h"
+#include "win32/strings.h"
 
 namespace vellumo {
 namespace {
@@ -53,25 +53,24 @@ TEST(RunAndWait, CommandLineOverTheLimitIsRefused) {
 TEST(AllFilesPresent, FilesCountFoldersDoNot) {
   e2e::TempDir temp(L"vellumo present");
   const std::string dir = Narrow(temp.Path());
-  ProgramDir = dir;
   CreateDirectoryW(Widen(dir + "dll").c_str(), nullptr);
   temp.Write(L"dll\\a.txt", "a");
   temp.Write(L"b.txt", "b");
-  EXPECT_TRUE(AllFilesPresent({"dll\\a.txt", "b.txt"}));
-  EXPECT_TRUE(AllFilesPresent({"DLL\\A.TXT"}));  // the file system ignores case
-  EXPECT_TRUE(AllFilesPresent({}));
-  EXPECT_FALSE(AllFilesPresent({"dll\\a.txt", "missing.txt", "b.txt"}));
-  EXPECT_FALSE(AllFilesPresent({"dll"}));
+  EXPECT_TRUE(AllFilesPresent(dir, {"dll\\a.txt", "b.txt"}));
+  EXPECT_TRUE(AllFilesPresent(dir, {"DLL\\A.TXT"}));  // the file system ignores case
+  EXPECT_TRUE(AllFilesPresent(dir, {}));
+  EXPECT_FALSE(AllFilesPresent(dir, {"dll\\a.txt", "missing.txt", "b.txt"}));
+  EXPECT_FALSE(AllFilesPresent(dir, {"dll"}));
   CreateDirectoryW(Widen(dir + "bk.gif").c_str(), nullptr);
-  EXPECT_FALSE(AllFilesPresent({"b.txt", "bk.gif"}));
+  EXPECT_FALSE(AllFilesPresent(dir, {"b.txt", "bk.gif"}));
 }
 
 TEST(AllFilesPresent, DistributionHasEveryCompanionFile) {
-  ProgramDir = DistDir();
-  for (const auto& name : CompanionFiles()) EXPECT_TRUE(AllFilesPresent({name})) << name;
-  EXPECT_EQ(ReadFileText(ProgramDir + "dll\\U2A.dll"), "\xFF\xFE");
-  EXPECT_EQ(ReadFileText(ProgramDir + "bk.gif").substr(0, 6), "GIF89a");
-  EXPECT_NE(ReadFileText(ProgramDir + "howtouse.htm").find("charset=utf-8"), std::string::npos);
+  const std::string dist = DistDir();
+  for (const auto& name : CompanionFiles()) EXPECT_TRUE(AllFilesPresent(dist, {name})) << name;
+  EXPECT_EQ(ReadFileText(dist + "dll\\U2A.dll"), "\xFF\xFE");
+  EXPECT_EQ(ReadFileText(dist + "bk.gif").substr(0, 6), "GIF89a");
+  EXPECT_NE(ReadFileText(dist + "howtouse.htm").find("charset=utf-8"), std::string::npos);
 }
 
 // ---- The registry verb -------------------------------------------------------

@@ -13,7 +13,6 @@ namespace vellumo {
 namespace {
 
 using testing::ReferenceLines;
-using testing::ScopedTable;
 using testing::SmallTable;
 using V = std::vector<std::string>;
 
@@ -27,9 +26,9 @@ V Cut(const std::string& text, std::size_t chunk = 0) {
   return lines;
 }
 
-V Convert(const std::string& text, SourceKind* kind = nullptr) {
+V Convert(const std::string& text, const CodeTableData& table, SourceKind* kind = nullptr) {
   V lines;
-  SourceKind k = ConvertTextTo(text, [&](const std::string& l) { lines.push_back(l); });
+  SourceKind k = ConvertTextTo(text, &table, [&](const std::string& l) { lines.push_back(l); });
   if (kind) *kind = k;
   return lines;
 }
@@ -75,58 +74,58 @@ TEST(SourceKindOf, FirstLine) {
 }
 
 TEST(SourceKindOf, FilesByTheirFirstBytes) {
-  ScopedTable table(SmallTable());
+  const CodeTableData table = ParseCodeTable(SmallTable());
   SourceKind kind;
-  EXPECT_EQ(Convert("", &kind), V{});
+  EXPECT_EQ(Convert("", table, &kind), V{});
   EXPECT_EQ(kind, SourceKind::Ansi);
-  EXPECT_EQ(Convert("\xEF\xBB\xBF", &kind), (V{"\xEF\xBB\xBF"}));
+  EXPECT_EQ(Convert("\xEF\xBB\xBF", table, &kind), (V{"\xEF\xBB\xBF"}));
   EXPECT_EQ(kind, SourceKind::Ansi);
-  EXPECT_EQ(Convert("\xEF\xBB\xBF\r\nx", &kind), (V{"\xEF\xBB\xBF", "x"}));
+  EXPECT_EQ(Convert("\xEF\xBB\xBF\r\nx", table, &kind), (V{"\xEF\xBB\xBF", "x"}));
   EXPECT_EQ(kind, SourceKind::Ansi);
-  Convert("\xFF\xFE", &kind);
+  Convert("\xFF\xFE", table, &kind);
   EXPECT_EQ(kind, SourceKind::Ansi);
-  Convert(std::string("\xFF\xFE\x0D\x00\x0A\x00", 6), &kind);
+  Convert(std::string("\xFF\xFE\x0D\x00\x0A\x00", 6), table, &kind);
   EXPECT_EQ(kind, SourceKind::Unicode);
-  Convert(std::string("\xFF\xFE\x00\x00", 4), &kind);
+  Convert(std::string("\xFF\xFE\x00\x00", 4), table, &kind);
   EXPECT_EQ(kind, SourceKind::Unicode);
-  Convert(std::string("\xFF\xFE\x0A\x4E", 4), &kind);  // U+4E0A cuts the first line short
+  Convert(std::string("\xFF\xFE\x0A\x4E", 4), table, &kind);  // U+4E0A cuts the first line short
   EXPECT_EQ(kind, SourceKind::Ansi);
-  Convert(std::string("\xEF\r\r\xBB\xBF\r" "A", 7), &kind);  // CR bytes are not part of the line
+  Convert(std::string("\xEF\r\r\xBB\xBF\r" "A", 7), table, &kind);  // CR bytes are not part of the line
   EXPECT_EQ(kind, SourceKind::Utf8);
 }
 
 TEST(FirstLineRules, Utf8DropsTheSignatureBytes) {
-  ScopedTable table(SmallTable());
+  const CodeTableData table = ParseCodeTable(SmallTable());
   SourceKind kind;
   // FEFF converts to two display bytes, which go; later lines convert whole.
-  EXPECT_EQ(Convert("\xEF\xBB\xBF" "A\r\n\xE4\xB8\xAD" "b\r\n", &kind), (V{"A", "\xD6\xD0" "b"}));
+  EXPECT_EQ(Convert("\xEF\xBB\xBF" "A\r\n\xE4\xB8\xAD" "b\r\n", table, &kind), (V{"A", "\xD6\xD0" "b"}));
   EXPECT_EQ(kind, SourceKind::Utf8);
   EXPECT_EQ(TokenMode, 2);
   // A signature the table lacks is "**", which goes just the same.
-  ScopedTable plain(testing::TableLine(0x41, "A"));
-  EXPECT_EQ(Convert("\xEF\xBB\xBF" "AA"), (V{"AA"}));
+  const CodeTableData plain = ParseCodeTable(testing::TableLine(0x41, "A"));
+  EXPECT_EQ(Convert("\xEF\xBB\xBF" "AA", plain), (V{"AA"}));
 }
 
 TEST(FirstLineRules, UnicodeWorkedExample) {
-  ScopedTable table(SmallTable());
+  const CodeTableData table = ParseCodeTable(SmallTable());
   const std::string file("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00\x0D\x00\x0A\x00", 18);
   EXPECT_EQ(Cut(file), (V{std::string("\xFF\xFE\x41\x00\x42\x00\x00", 7),
                           std::string("\x00\x43\x00\x44\x00\x00", 6), std::string("\x00", 1)}));
-  EXPECT_EQ(Convert(file), (V{"AB", "CD", ""}));
+  EXPECT_EQ(Convert(file, table), (V{"AB", "CD", ""}));
   // Without a final line end the last line keeps its last unit whole.
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00", 14)),
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00", 14), table),
             (V{"AB", "CD"}));
 }
 
 // Typed text saved without a final line end: the high byte of its last
 // character must not be lost (U+4E2D would otherwise turn into U+002D).
 TEST(FirstLineRules, UnicodeLastLineWithoutLineEnd) {
-  ScopedTable table(SmallTable());
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x2D\x4E", 6)), (V{"A\xD6\xD0"}));
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x0D\x00\x0A\x00\x2D\x4E", 10)),
+  const CodeTableData table = ParseCodeTable(SmallTable());
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x2D\x4E", 6), table), (V{"A\xD6\xD0"}));
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x0D\x00\x0A\x00\x2D\x4E", 10), table),
             (V{"A", "\xD6\xD0"}));
   // Cut by 0x1A in the middle of a unit: what came before it stays whole.
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x2D\x4E\x41\x00\x1A\x4E", 8)), (V{"\xD6\xD0" "A"}));
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x2D\x4E\x41\x00\x1A\x4E", 8), table), (V{"\xD6\xD0" "A"}));
 }
 
 // The fast path gives the pipeline's bytes for every line and position.
@@ -135,8 +134,8 @@ TEST(FastPath, EqualsThePipelineOnRandomLines) {
   const unsigned char pool[] = {0x00, 0x41, 0x61, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xA9, 0xAD,
                                 0xB8, 0xBB, 0xBF, 0xC0, 0xC1, 0xC2, 0xC3, 0xDF, 0xE0, 0xE4, 0xE6,
                                 0xED, 0xEE, 0xEF, 0xF0, 0xF1, 0xF4, 0xF5, 0xFE, 0xFF, 0x2D, 0x4E};
-  for (bool loaded : {true, false}) {
-    ScopedTable table(SmallTable() + "#\n" + testing::TableLine(0xFFFD, "?!"), loaded);
+  const CodeTableData parsed = ParseCodeTable(SmallTable() + "#\n" + testing::TableLine(0xFFFD, "?!"));
+  for (const CodeTableData* table : {&parsed, static_cast<const CodeTableData*>(nullptr)}) {
     std::string out;
     for (int round = 0; round < 20000; ++round) {
       std::string line;
@@ -146,8 +145,8 @@ TEST(FastPath, EqualsThePipelineOnRandomLines) {
       for (SourceKind kind : {SourceKind::Utf8, SourceKind::Unicode, SourceKind::Ansi})
         for (bool first : {true, false})
           for (bool ended : {true, false}) {
-            ConvertLine(kind, line, first, ended, out);
-            ASSERT_EQ(out, ConvertLineByPipeline(kind, line, first, ended))
+            ConvertLine(kind, line, first, ended, table, out);
+            ASSERT_EQ(out, ConvertLineByPipeline(kind, line, first, ended, table))
                 << "kind " << int(kind) << " first " << first << " ended " << ended << " line "
                 << BytesToHex(line);
           }
@@ -171,7 +170,7 @@ class LoadFiles : public ::testing::Test {
 };
 
 TEST_F(LoadFiles, ReadsAcrossBufferBoundaries) {
-  ScopedTable table(SmallTable());
+  const CodeTableData table = ParseCodeTable(SmallTable());
   std::string text = "\xEF\xBB\xBF";
   V expected;
   for (int i = 0; i < 20000; ++i) {
@@ -179,17 +178,17 @@ TEST_F(LoadFiles, ReadsAcrossBufferBoundaries) {
     text += line + "\r\n";
   }
   const std::string path = Write("big.txt", text);
-  const LoadedText loaded = LoadLines(path);
+  const LoadedText loaded = LoadLines(path, &table);
   EXPECT_EQ(loaded.kind, SourceKind::Utf8);
-  EXPECT_EQ(loaded.lines, Convert(text));
+  EXPECT_EQ(loaded.lines, Convert(text, table));
   ASSERT_EQ(loaded.lines.size(), 20000u);
   EXPECT_EQ(loaded.lines[1], "1\xD6\xD0");
 }
 
 TEST_F(LoadFiles, LongFirstLineOfCarriageReturnsStillFindsTheKind) {
-  ScopedTable table(SmallTable());
+  const CodeTableData table = ParseCodeTable(SmallTable());
   const std::string path = Write("cr.txt", std::string(200000, '\r') + "\xEF\xBB\xBF" "AB\n" "C");
-  const LoadedText loaded = LoadLines(path);
+  const LoadedText loaded = LoadLines(path, &table);
   EXPECT_EQ(loaded.kind, SourceKind::Utf8);
   EXPECT_EQ(loaded.lines, (V{"AB", "C"}));
 }
@@ -197,7 +196,7 @@ TEST_F(LoadFiles, LongFirstLineOfCarriageReturnsStillFindsTheKind) {
 TEST_F(LoadFiles, FailuresCarryTheSystemCode) {
   auto codeOf = [](const std::string& path) {
     try {
-      LoadLines(path);
+      LoadLines(path, nullptr);
     } catch (const LoadError& e) {
       return std::make_pair(e.code(), std::string(e.what()));
     }

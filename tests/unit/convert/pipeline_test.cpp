@@ -7,7 +7,6 @@
 namespace vellumo {
 namespace {
 
-using testing::ScopedTable;
 using testing::SmallTable;
 
 // UTF-8 bytes through the first two stages.
@@ -93,41 +92,36 @@ TEST(Utf8ToUnits, MalformedSequencesMend) {
 }
 
 TEST(UnitsToNative, LooksUpEachUnit) {
-  ScopedTable table(SmallTable());
-  TokenMode = 2;
-  EXPECT_EQ(UnicodeHexToNative("00614E2D"), "a\xD6\xD0");
-  EXPECT_EQ(UnicodeHexToNative("42"), "B");      // read as 0042
-  EXPECT_EQ(UnicodeHexToNative("004"), "**");    // three digits
-  EXPECT_EQ(UnicodeHexToNative("00414"), "A4");  // a single digit passes on
-  EXPECT_EQ(UnicodeHexToNative("FFFD"), "**");
-  EXPECT_EQ(UnicodeHexToNative("4e2d"), "**");   // lower-case keys never match
-  EXPECT_EQ(UnicodeHexToNative(""), "");
+  const CodeTableData table = ParseCodeTable(SmallTable());
+  EXPECT_EQ(UnicodeHexToNative("00614E2D", &table, 2), "a\xD6\xD0");
+  EXPECT_EQ(UnicodeHexToNative("42", &table, 2), "B");      // read as 0042
+  EXPECT_EQ(UnicodeHexToNative("004", &table, 2), "**");    // three digits
+  EXPECT_EQ(UnicodeHexToNative("00414", &table, 2), "A4");  // a single digit passes on
+  EXPECT_EQ(UnicodeHexToNative("FFFD", &table, 2), "**");
+  EXPECT_EQ(UnicodeHexToNative("4e2d", &table, 2), "**");   // lower-case keys never match
+  EXPECT_EQ(UnicodeHexToNative("", &table, 2), "");
 }
 
 TEST(UnitsToNative, WorkedExampleBothPaths) {
-  ScopedTable table(SmallTable());
-  TokenMode = 2;
-  const std::string viaUtf8 = UnicodeHexToNative(Utf8HexToUnicodeHex(BytesToHex("a\xE4\xB8\xAD")));
+  const CodeTableData table = ParseCodeTable(SmallTable());
+  const std::string viaUtf8 = UnicodeHexToNative(Utf8HexToUnicodeHex(BytesToHex("a\xE4\xB8\xAD")), &table, 2);
   const std::string viaUtf16 =
-      UnicodeHexToNative(SwapHexPairs(BytesToHex(std::string("a\x00\x2D\x4E", 4))));
+      UnicodeHexToNative(SwapHexPairs(BytesToHex(std::string("a\x00\x2D\x4E", 4))), &table, 2);
   EXPECT_EQ(viaUtf8, "a\xD6\xD0");
   EXPECT_EQ(viaUtf16, "a\xD6\xD0");
   // A table without 0061 shows "**" for the letter.
-  ScopedTable without(testing::TableLine(0x4E2D, "\xD6\xD0"));
-  EXPECT_EQ(UnicodeHexToNative("00614E2D"), "**\xD6\xD0");
+  const CodeTableData without = ParseCodeTable(testing::TableLine(0x4E2D, "\xD6\xD0"));
+  EXPECT_EQ(UnicodeHexToNative("00614E2D", &without, 2), "**\xD6\xD0");
 }
 
 TEST(UnitsToNative, TableNotLoadedGivesStarsPerUnit) {
-  ScopedTable table(SmallTable(), /*loaded=*/false);
-  TokenMode = 2;
-  EXPECT_EQ(UnicodeHexToNative("004100424E2D"), "******");
+  EXPECT_EQ(UnicodeHexToNative("004100424E2D", nullptr, 2), "******");
 }
 
 TEST(UnitsToNative, MalformedLineKeepsTheRestReadable) {
-  ScopedTable table(SmallTable());
-  TokenMode = 2;
-  EXPECT_EQ(UnicodeHexToNative(Utf8Units("\xE4\xB8" "AB\xE4\xB8\xAD")), "**AB\xD6\xD0");
-  EXPECT_EQ(UnicodeHexToNative(Utf8Units("x\xF0\x9F\x98\x80y")), "x**y");
+  const CodeTableData table = ParseCodeTable(SmallTable());
+  EXPECT_EQ(UnicodeHexToNative(Utf8Units("\xE4\xB8" "AB\xE4\xB8\xAD"), &table, 2), "**AB\xD6\xD0");
+  EXPECT_EQ(UnicodeHexToNative(Utf8Units("x\xF0\x9F\x98\x80y"), &table, 2), "x**y");
 }
 
 }  // namespace

@@ -22,19 +22,6 @@ inline std::string TableLine(unsigned unit, const std::string& display) {
   return cols + buf;
 }
 
-// Installs a table parsed from `file` as the current one for the scope.
-class ScopedTable {
- public:
-  explicit ScopedTable(const std::string& file, bool loaded = true) {
-    CodeTable = ParseCodeTable(file);
-    TableLoaded = loaded;
-  }
-  ~ScopedTable() {
-    CodeTable.Clear();
-    TableLoaded = false;
-  }
-};
-
 // ASCII 01-7F (no CR, LF), a few CJK characters, e-acute, as a GB2312-like table.
 inline std::string SmallTable() {
   std::string t = "# test table\r\n";

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <random>
 
-#include "app/programstate.h"
+#include "app/displaycodepage.h"
 #include "convert/convert.h"
 #include "support.h"
 
@@ -14,7 +14,6 @@ namespace vellumo {
 namespace {
 
 using testing::ReferenceLookup;
-using testing::ScopedTable;
 using testing::TableLine;
 
 std::vector<std::string> Lines(const std::string& file) { return ParseCodeTable(file).lines; }
@@ -51,31 +50,34 @@ TEST(TableFormat, SameLinesWhateverTheLineEnd) {
 }
 
 TEST(Lookup, FirstLineWinsAndSingleBytes) {
-  ScopedTable table(TableLine(0x4E2D, "\xD6\xD0") + "\n" + TableLine(0x4E2D, "XY") + "\n" +
-                    TableLine(0x0041, "A") + "\n" + "   0020 0020\n" + "*A 0000 1234\n");
-  EXPECT_EQ(LookupCode("4E2D"), "\xD6\xD0");
-  EXPECT_EQ(LookupCode("0041"), "A");
-  EXPECT_EQ(LookupCode("0020"), " ");  // two spaces give one space
-  EXPECT_EQ(LookupCode("1234"), "*A");
-  EXPECT_EQ(LookupCode("0042"), "**");
-  EXPECT_EQ(LookupCode("4E2"), "**");
-  EXPECT_EQ(LookupCode("04E2D"), "**");
-  EXPECT_EQ(LookupCode(""), "**");
+  const CodeTableData table =
+      ParseCodeTable(TableLine(0x4E2D, "\xD6\xD0") + "\n" + TableLine(0x4E2D, "XY") + "\n" +
+                     TableLine(0x0041, "A") + "\n" + "   0020 0020\n" + "*A 0000 1234\n");
+  EXPECT_EQ(LookupCode("4E2D", &table), "\xD6\xD0");
+  EXPECT_EQ(LookupCode("0041", &table), "A");
+  EXPECT_EQ(LookupCode("0020", &table), " ");  // two spaces give one space
+  EXPECT_EQ(LookupCode("1234", &table), "*A");
+  EXPECT_EQ(LookupCode("0042", &table), "**");
+  EXPECT_EQ(LookupCode("4E2", &table), "**");
+  EXPECT_EQ(LookupCode("04E2D", &table), "**");
+  EXPECT_EQ(LookupCode("", &table), "**");
 }
 
 TEST(Lookup, ShortAndLowerCaseLinesNeverMatch) {
-  ScopedTable table("\xD6\xD0 D6D0 4e2d\n" "AB 0000 123\n" "CD 0000 ABCD\n" "EF 0000 zz!?\n");
-  EXPECT_EQ(LookupCode("4E2D"), "**");
-  EXPECT_EQ(LookupCode("4e2d"), "\xD6\xD0");  // keys match byte for byte
-  EXPECT_EQ(LookupCode("0123"), "**");
-  EXPECT_EQ(LookupCode("123"), "**");
-  EXPECT_EQ(LookupCode("ABCD"), "CD");
-  EXPECT_EQ(LookupCode("zz!?"), "EF");
+  const CodeTableData table = ParseCodeTable(
+      "\xD6\xD0 D6D0 4e2d\n" "AB 0000 123\n" "CD 0000 ABCD\n" "EF 0000 zz!?\n");
+  EXPECT_EQ(LookupCode("4E2D", &table), "**");
+  EXPECT_EQ(LookupCode("4e2d", &table), "\xD6\xD0");  // keys match byte for byte
+  EXPECT_EQ(LookupCode("0123", &table), "**");
+  EXPECT_EQ(LookupCode("123", &table), "**");
+  EXPECT_EQ(LookupCode("ABCD", &table), "CD");
+  EXPECT_EQ(LookupCode("zz!?", &table), "EF");
 }
 
 TEST(Lookup, NotLoadedGivesStarsEvenForKnownKeys) {
-  ScopedTable table(TableLine(0x41, "A"), /*loaded=*/false);
-  EXPECT_EQ(LookupCode("0041"), "**");
+  const CodeTableData table = ParseCodeTable(TableLine(0x41, "A"));
+  EXPECT_EQ(LookupCode("0041", &table), "A");
+  EXPECT_EQ(LookupCode("0041", nullptr), "**");  // none loaded
 }
 
 // The index answers exactly as a scan of the lines from the top would.
@@ -86,16 +88,16 @@ TEST(Lookup, IndexEqualsLinearScan) {
     std::string file;
     const int n = rng() % 200;
     for (int i = 0; i < n; ++i) file += alphabet[rng() % (sizeof alphabet - 1)];
-    ScopedTable table(file);
+    const CodeTableData table = ParseCodeTable(file);
     for (int i = 0; i < 200; ++i) {
       std::string key;
       const int len = 3 + rng() % 3;
       for (int k = 0; k < len; ++k) key += alphabet[rng() % 16];
-      if (rng() % 4 == 0 && !CodeTable.lines.empty()) {
-        const std::string& l = CodeTable.lines[rng() % CodeTable.lines.size()];
+      if (rng() % 4 == 0 && !table.lines.empty()) {
+        const std::string& l = table.lines[rng() % table.lines.size()];
         if (l.size() >= 12) key = l.substr(8, 4);
       }
-      ASSERT_EQ(LookupCode(key), ReferenceLookup(CodeTable.lines, true, key)) << key;
+      ASSERT_EQ(LookupCode(key, &table), ReferenceLookup(table.lines, true, key)) << key;
     }
   }
 }
@@ -107,59 +109,51 @@ class TableFiles : public ::testing::Test {
            ("vellumo-table-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::create_directories(dir_ / "dll");
-    ProgramDir = dir_.string() + "/";
   }
-  void TearDown() override {
-    std::filesystem::remove_all(dir_);
-    ProgramDir.clear();
-    CodeTable.Clear();
-    TableLoaded = false;
-    CurrentCodeType = 0;
-  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
   void Write(const std::string& name, const std::string& bytes) {
     std::ofstream(dir_ / "dll" / name, std::ios::binary) << bytes;
   }
+  // Loads the table file of codeType from the folder, as the program does.
+  bool Load(CodeType codeType) {
+    return LoadCodeTable(dir_.string() + "/" + DisplayCodePageOf(codeType).tableFile, table_);
+  }
   std::filesystem::path dir_;
+  CodeTableData table_;
 };
 
 TEST_F(TableFiles, NamesFollowTheCodeType) {
-  EXPECT_EQ(CodeTableFileName(0), ProgramDir + "dll\\Gb2312.dll");
-  EXPECT_EQ(CodeTableFileName(1), ProgramDir + "dll\\KOREAN.dll");
-  EXPECT_EQ(CodeTableFileName(2), ProgramDir + "dll\\JIS.DLL");
-  EXPECT_EQ(CodeTableFileName(3), ProgramDir + "dll\\BIG5.DLL");
-  EXPECT_EQ(CodeTableFileName(4), "");
+  EXPECT_STREQ(DisplayCodePageOf(CodeType::Gb2312).tableFile, "dll\\Gb2312.dll");
+  EXPECT_STREQ(DisplayCodePageOf(CodeType::Korean).tableFile, "dll\\KOREAN.dll");
+  EXPECT_STREQ(DisplayCodePageOf(CodeType::Japanese).tableFile, "dll\\JIS.DLL");
+  EXPECT_STREQ(DisplayCodePageOf(CodeType::Big5).tableFile, "dll\\BIG5.DLL");
+  // A value outside the enumeration reads the GB2312 row.
+  EXPECT_STREQ(DisplayCodePageOf(static_cast<CodeType>(4)).tableFile, "dll\\Gb2312.dll");
 }
 
 TEST_F(TableFiles, LoadsAndReplaces) {
   Write("Gb2312.dll", "# gb\r\n" + TableLine(0x4E2D, "\xD6\xD0") + "\r\n");
   Write("BIG5.DLL", TableLine(0x4E2D, "\xA4\xA4") + "\n");
-  CurrentCodeType = 0;
-  EXPECT_TRUE(LoadCodeTable());
-  EXPECT_TRUE(TableLoaded);
-  EXPECT_EQ(CodeTable.lines.size(), 1u);
-  EXPECT_EQ(LookupCode("4E2D"), "\xD6\xD0");
-  CurrentCodeType = 3;
-  EXPECT_TRUE(LoadCodeTable());
-  EXPECT_EQ(LookupCode("4E2D"), "\xA4\xA4");
+  EXPECT_TRUE(Load(CodeType::Gb2312));
+  EXPECT_EQ(table_.lines.size(), 1u);
+  EXPECT_EQ(LookupCode("4E2D", &table_), "\xD6\xD0");
+  EXPECT_TRUE(Load(CodeType::Big5));
+  EXPECT_EQ(table_.lines.size(), 1u);
+  EXPECT_EQ(LookupCode("4E2D", &table_), "\xA4\xA4");
 }
 
 TEST_F(TableFiles, MissingTableFailsSilentlyAndEmpties) {
   Write("Gb2312.dll", TableLine(0x4E2D, "\xD6\xD0") + "\n");
-  CurrentCodeType = 0;
-  ASSERT_TRUE(LoadCodeTable());
-  CurrentCodeType = 1;  // no KOREAN.dll
-  EXPECT_FALSE(LoadCodeTable());
-  EXPECT_FALSE(TableLoaded);
-  EXPECT_TRUE(CodeTable.lines.empty());
-  EXPECT_EQ(LookupCode("4E2D"), "**");
-  CurrentCodeType = 9;  // no file name at all
-  EXPECT_FALSE(LoadCodeTable());
+  ASSERT_TRUE(Load(CodeType::Gb2312));
+  EXPECT_FALSE(Load(CodeType::Korean));  // no KOREAN.dll
+  EXPECT_TRUE(table_.lines.empty());
+  EXPECT_TRUE(table_.units.empty());
+  EXPECT_EQ(LookupCode("4E2D", &table_), "**");  // even if passed as loaded
+  EXPECT_FALSE(LoadCodeTable("", table_));  // no file name at all
   std::filesystem::create_directories(dir_ / "dll" / "JIS.DLL");  // a folder, not a file
-  CurrentCodeType = 2;
-  EXPECT_FALSE(LoadCodeTable());
-  CurrentCodeType = 0;  // a table that opens restores the conversion
-  EXPECT_TRUE(LoadCodeTable());
-  EXPECT_EQ(LookupCode("4E2D"), "\xD6\xD0");
+  EXPECT_FALSE(Load(CodeType::Japanese));
+  EXPECT_TRUE(Load(CodeType::Gb2312));  // a table that opens restores the conversion
+  EXPECT_EQ(LookupCode("4E2D", &table_), "\xD6\xD0");
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-#include "app/errorbox.h"
+#include "win32/errorbox.h"
 
 #include <new>
 
-#include "app/codewindow.h"
-#include "app/loader.h"
-#include "app/win32util.h"
+#include "win32/strings.h"
 
 namespace vellumo {
 
@@ -19,22 +17,19 @@ std::wstring ErrorBoxText(const std::wstring& message) {
   return text;
 }
 
-void ShowErrorBox(const std::wstring& message) {
-  HWND owner = Form1 ? Form1->Handle() : nullptr;
+void ShowErrorBox(HWND owner, const std::wstring& message) {
   MessageBoxW(owner, ErrorBoxText(message).c_str(), kAppTitle, MB_OK | MB_ICONERROR);
 }
 
-void ReportCurrentException() {
+void ReportCurrentException(HWND owner) {
   try {
     throw;
   } catch (const CommandError& e) {
-    ShowErrorBox(e.message());
-  } catch (const LoadError& e) {
-    ShowErrorBox(Widen(e.what()));
+    ShowErrorBox(owner, e.message());
   } catch (const std::bad_alloc&) {
-    ShowErrorBox(L"Out of memory");
+    ShowErrorBox(owner, L"Out of memory");
   } catch (const std::exception& e) {
-    ShowErrorBox(Widen(e.what()));
+    ShowErrorBox(owner, Widen(e.what()));  // LoadError, RegistryError, ...
   }
 }
 

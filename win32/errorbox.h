@@ -1,5 +1,5 @@
 // The one application-wide error box, and the failure that commands raise
-// into it.
+// into it. The box is owned by the window it is given.
 #pragma once
 
 #include <windows.h>
@@ -24,24 +24,24 @@ class CommandError : public std::runtime_error {
 // The message followed by "." when its last character sorts after ".".
 std::wstring ErrorBoxText(const std::wstring& message);
 
-// Shows the message in the error box (OK, error icon, caption "Vellumo"),
-// owned by the main window once it exists.
-void ShowErrorBox(const std::wstring& message);
+// Shows the message in the error box (OK, error icon, caption "Vellumo")
+// owned by owner (may be null).
+void ShowErrorBox(HWND owner, const std::wstring& message);
 
-// Runs a command; a CommandError, a load failure or an exhausted memory ends
-// it and is reported in the error box. Returns false when it failed.
+// Inside a catch block: reports the exception in the error box. A
+// CommandError shows its message, any other exception its what() (UTF-8),
+// an exhausted memory "Out of memory".
+void ReportCurrentException(HWND owner);
+
+// Runs a command; a failure it raises ends it and is reported in the error
+// box owned by owner. Returns false when it failed.
 template <class F>
-bool RunCommand(F&& command);
-
-void ReportCurrentException();  // inside a catch block
-
-template <class F>
-bool RunCommand(F&& command) {
+bool RunCommand(HWND owner, F&& command) {
   try {
     command();
     return true;
   } catch (...) {
-    ReportCurrentException();
+    ReportCurrentException(owner);
     return false;
   }
 }

@@ -1,20 +1,11 @@
-// Small Win32 helpers of the main window: UTF-8/UTF-16 conversion, owners for
-// handles and GDI objects, rounding.
+// Owners for handles and GDI objects, freed on destruction.
 #pragma once
 
 #include <windows.h>
 
-#include <cmath>
-#include <string>
 #include <utility>
 
 namespace vellumo {
-
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& wide);
-
-// Round to nearest, a half to the even neighbour.
-inline int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // Owns one handle and frees it with Free(handle) on destruction.
 template <class H, class Free>
@@ -45,10 +36,6 @@ class Unique {
   H h_{};
 };
 
-struct FreeGdi {
-  static HGDIOBJ Invalid() { return nullptr; }
-  void operator()(HGDIOBJ h) const { DeleteObject(h); }
-};
 struct FreeFont {
   static HFONT Invalid() { return nullptr; }
   void operator()(HFONT h) const { DeleteObject(h); }
@@ -57,13 +44,14 @@ struct FreeFile {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   void operator()(HANDLE h) const { CloseHandle(h); }
 };
-struct FreeMenu {
-  static HMENU Invalid() { return nullptr; }
-  void operator()(HMENU h) const { DestroyMenu(h); }
+struct FreeHandle {  // processes, threads: null when absent
+  static HANDLE Invalid() { return nullptr; }
+  void operator()(HANDLE h) const { CloseHandle(h); }
 };
 
 using UniqueFont = Unique<HFONT, FreeFont>;
 using UniqueFile = Unique<HANDLE, FreeFile>;
+using UniqueHandle = Unique<HANDLE, FreeHandle>;
 
 // A font by name, pixel height and character set.
 UniqueFont MakeFont(const wchar_t* face, int pixelHeight, BYTE charset);

@@ -1,18 +1,17 @@
-#include "shell/newfiletips.h"
+#include "app/newfiletips.h"
 
 #include <algorithm>
 
 #include "app/programstate.h"
+#include "app/rounding.h"
 
 namespace vellumo {
 
-TTipsForm* TipsForm = nullptr;
-
 namespace {
 
-const wchar_t kInputTip[] =
+const wchar_t kInputTipText[] =
     L"      请在弹出的文本编辑器中输入需要转换的外文字符（如韩文），然后直接保存退出，注意不要另存。";
-const wchar_t kSavePrompt[] = L"      为避免当前内容丢失，在进入下一步操作前请保存当前内容，是否保存？";
+const wchar_t kSavePromptText[] = L"      为避免当前内容丢失，在进入下一步操作前请保存当前内容，是否保存？";
 constexpr int kWidth = 397;
 constexpr int kHeight = 111;
 
@@ -21,50 +20,31 @@ constexpr int kHeight = 111;
 bool TTipsForm::Create(HINSTANCE instance, HWND owner) {
   instance_ = instance;
   owner_ = owner;
-  WNDCLASSEXW wc = {};
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = WndProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  if (!RegisterClassExW(&wc)) return false;
+  const WindowClass cls = {kClassName, instance, LoadCursorW(nullptr, IDC_ARROW), nullptr,
+                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
   // A caption without system menu or caption buttons.
-  hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName, L"提示",
-                          WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, 0, 0, kWidth, kHeight, owner,
-                          nullptr, instance, this);
-  return hwnd_ != nullptr;
-}
-
-LRESULT CALLBACK TTipsForm::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<TTipsForm*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TTipsForm*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->OnMessage(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+  return CreateHandle(cls, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, L"提示",
+                      WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN, 0, 0, kWidth, kHeight, owner,
+                      nullptr);
 }
 
 void TTipsForm::OnCreate() {
   font_ = MakeFont(L"MS Sans Serif", 11, DEFAULT_CHARSET);
   auto child = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w,
                    int h, unsigned id) {
-    HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd_,
+    HWND c = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, Handle(),
                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance_,
                              nullptr);
     SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return c;
   };
   // Tab order: check box, OK, Cancel.
-  label1_ = child(L"STATIC", kInputTip, SS_LEFT, 8, 8, 369, 33, kTipsLabel);
+  label1_ = child(L"STATIC", kInputTipText, SS_LEFT, 8, 8, 369, 33, kTipsLabel);
   checkBox1_ = child(L"BUTTON", L"下次不要再提示", BS_AUTOCHECKBOX | WS_TABSTOP, 32, 56, 161, 17,
                      kTipsCheckBox);
   buttonOk_ = child(L"BUTTON", L"确定", BS_PUSHBUTTON | WS_TABSTOP, 320, 52, 57, 25, kTipsOk);
   buttonCancle_ =
       child(L"BUTTON", L"取消", BS_PUSHBUTTON | WS_TABSTOP, 256, 52, 57, 25, kTipsCancel);
-  SetWindowLongPtrW(buttonOk_, GWLP_USERDATA, 1);  // Tags
-  SetWindowLongPtrW(buttonCancle_, GWLP_USERDATA, 2);
 }
 
 LRESULT TTipsForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -83,46 +63,48 @@ LRESULT TTipsForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       Close();
       return 0;
   }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  return DefaultProc(msg, wp, lp);
 }
 
 void TTipsForm::FormShow() {
   RECT main, self;
   GetWindowRect(owner_, &main);
-  GetWindowRect(hwnd_, &self);
+  GetWindowRect(Handle(), &self);
   int mw = main.right - main.left, mh = main.bottom - main.top;
   int w = self.right - self.left, h = self.bottom - self.top;
   int top = RoundHalfEven(std::max((mh - h) / 2.0, 0.0)) + main.top;
   int left = RoundHalfEven(std::max((mw - w) / 2.0, 0.0)) + main.left;
-  SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  if (TipMode == 1 || TipMode == 2) {
-    SetWindowTextW(label1_, TipMode == 1 ? kInputTip : kSavePrompt);
-    bool flag = TipMode == 1 ? ShowInputTip : ShowSavePrompt;
+  SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (mode_ == kInputTip || mode_ == kSavePrompt) {
+    SetWindowTextW(label1_, mode_ == kInputTip ? kInputTipText : kSavePromptText);
+    bool flag = mode_ == kInputTip ? ShowInputTip : ShowSavePrompt;
     SendMessageW(checkBox1_, BM_SETCHECK, flag ? BST_UNCHECKED : BST_CHECKED, 0);
     CheckBox1Click();
-    ShowWindow(buttonCancle_, TipMode == 1 ? SW_HIDE : SW_SHOW);
+    ShowWindow(buttonCancle_, mode_ == kInputTip ? SW_HIDE : SW_SHOW);
   }
 }
 
 void TTipsForm::CheckBox1Click() {
   bool ticked = SendMessageW(checkBox1_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (TipMode == 1) ShowInputTip = !ticked;
-  if (TipMode == 2) ShowSavePrompt = !ticked;
+  if (mode_ == kInputTip) ShowInputTip = !ticked;
+  if (mode_ == kSavePrompt) ShowSavePrompt = !ticked;
 }
 
 void TTipsForm::Button_okClick(HWND button) {
-  if (TipMode == 2) SaveAnswer = GetWindowLongPtrW(button, GWLP_USERDATA) == 1;
+  pressed_ = button == buttonOk_ ? TipButton::Ok : TipButton::Cancel;
   Close();
 }
 
 void TTipsForm::Close() { showing_ = false; }
 
-void TTipsForm::ShowModal() {
+TipButton TTipsForm::ShowModal(std::int32_t mode) {
+  mode_ = mode;
+  pressed_ = TipButton::None;
   FormShow();
   HWND disabled = owner_ && IsWindowEnabled(owner_) ? owner_ : nullptr;
   if (disabled) EnableWindow(disabled, FALSE);
   showing_ = true;
-  ShowWindow(hwnd_, SW_SHOW);
+  ShowWindow(Handle(), SW_SHOW);
   SetFocus(checkBox1_);
   MSG msg;
   while (showing_) {
@@ -131,14 +113,15 @@ void TTipsForm::ShowModal() {
       if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
       break;
     }
-    if (IsDialogMessageW(hwnd_, &msg)) continue;
+    if (IsDialogMessageW(Handle(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   showing_ = false;
   if (disabled) EnableWindow(disabled, TRUE);
-  ShowWindow(hwnd_, SW_HIDE);
+  ShowWindow(Handle(), SW_HIDE);
   if (disabled) SetActiveWindow(disabled);
+  return pressed_;
 }
 
 }  // namespace vellumo

@@ -1,0 +1,177 @@
+// The window base under Wine: a window of the program's own class and an
+// existing EDIT taken over, each seen through its handler.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "win32/window.h"
+
+namespace vellumo {
+namespace {
+
+std::wstring TextOf(HWND hwnd) {
+  wchar_t buf[256] = {};
+  GetWindowTextW(hwnd, buf, 256);
+  return buf;
+}
+
+// Records what reaches its handler; WM_APP is answered with wp + lp, an
+// 'x' typed is swallowed, the rest goes to the default procedure.
+class Recorder : public Window {
+ public:
+  bool Create(const wchar_t* className) {
+    const WindowClass cls = {className, GetModuleHandleW(nullptr)};
+    return CreateHandle(cls, 0, L"start", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr);
+  }
+  using Window::Subclass;
+  using Window::Unsubclass;
+
+  std::vector<UINT> seen;
+  HWND handleAtCreate = nullptr;
+
+ private:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    seen.push_back(msg);
+    if (msg == WM_CREATE) handleAtCreate = Handle();
+    if (msg == WM_APP) return static_cast<LRESULT>(wp + lp);
+    if (msg == WM_CHAR && wp == 'x') return 0;
+    return DefaultProc(msg, wp, lp);
+  }
+};
+
+bool Saw(const Recorder& r, UINT msg) {
+  for (UINT m : r.seen)
+    if (m == msg) return true;
+  return false;
+}
+
+TEST(WindowBase, OwnClassBindsAtNcCreateAndFallsBackToDefWindowProc) {
+  Recorder r;
+  ASSERT_TRUE(r.Create(L"VellumoTestWindow"));
+  ASSERT_NE(r.Handle(), nullptr);
+  ASSERT_FALSE(r.seen.empty());
+  EXPECT_EQ(r.seen.front(), static_cast<UINT>(WM_NCCREATE));
+  EXPECT_EQ(r.handleAtCreate, r.Handle());
+  EXPECT_EQ(SendMessageW(r.Handle(), WM_APP, 40, 2), 42);
+  // WM_SETTEXT and WM_GETTEXT are left to DefWindowProc, which keeps the text.
+  SetWindowTextW(r.Handle(), L"caption");
+  EXPECT_EQ(TextOf(r.Handle()), L"caption");
+  EXPECT_TRUE(Saw(r, WM_SETTEXT));
+
+  HWND hwnd = r.Handle();
+  DestroyWindow(hwnd);
+  EXPECT_FALSE(IsWindow(hwnd));
+  EXPECT_EQ(r.Handle(), nullptr);
+  EXPECT_EQ(r.seen.back(), static_cast<UINT>(WM_NCDESTROY));
+}
+
+TEST(WindowBase, ClassRegisteredOnceServesEveryWindow) {
+  Recorder a, b;
+  ASSERT_TRUE(a.Create(L"VellumoTestShared"));
+  ASSERT_TRUE(b.Create(L"VellumoTestShared"));
+  EXPECT_NE(a.Handle(), b.Handle());
+  EXPECT_EQ(SendMessageW(a.Handle(), WM_APP, 1, 0), 1);
+  EXPECT_EQ(SendMessageW(b.Handle(), WM_APP, 2, 0), 2);
+  // A name already taken by a class of another procedure is refused.
+  Recorder c;
+  EXPECT_FALSE(c.Create(L"EDIT"));
+  EXPECT_EQ(c.Handle(), nullptr);
+}
+
+TEST(WindowBase, DestructorDestroysItsWindow) {
+  HWND hwnd = nullptr;
+  {
+    Recorder r;
+    ASSERT_TRUE(r.Create(L"VellumoTestScoped"));
+    hwnd = r.Handle();
+    EXPECT_TRUE(IsWindow(hwnd));
+  }
+  EXPECT_FALSE(IsWindow(hwnd));
+}
+
+class Subclassing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    edit_ = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_AUTOHSCROLL, 0, 0, 200, 30, nullptr,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(edit_, nullptr);
+    editProc_ = GetWindowLongPtrW(edit_, GWLP_WNDPROC);
+  }
+  void TearDown() override {
+    if (IsWindow(edit_)) DestroyWindow(edit_);
+  }
+  void Type(const wchar_t* text) {
+    for (const wchar_t* p = text; *p; ++p) SendMessageW(edit_, WM_CHAR, *p, 1);
+  }
+  HWND edit_ = nullptr;
+  LONG_PTR editProc_ = 0;
+};
+
+TEST_F(Subclassing, HandlerSeesTheEditsMessagesAndForwardsToItsProcedure) {
+  Recorder r;
+  ASSERT_TRUE(r.Subclass(edit_));
+  EXPECT_EQ(r.Handle(), edit_);
+  EXPECT_FALSE(r.Subclass(edit_));  // one window per object
+  Type(L"axbx");
+  EXPECT_EQ(TextOf(edit_), L"ab");  // the EDIT typed what the handler passed on
+  EXPECT_TRUE(Saw(r, WM_CHAR));
+  EXPECT_EQ(SendMessageW(edit_, WM_APP, 3, 4), 7);
+  SetWindowTextW(edit_, L"set");
+  EXPECT_EQ(TextOf(edit_), L"set");
+  EXPECT_EQ(SendMessageW(edit_, EM_LINELENGTH, 0, 0), 3);  // the EDIT's own messages work
+
+  ASSERT_TRUE(r.Unsubclass());
+  EXPECT_EQ(GetWindowLongPtrW(edit_, GWLP_WNDPROC), editProc_);
+  EXPECT_EQ(r.Handle(), nullptr);
+  r.seen.clear();
+  SendMessageW(edit_, EM_SETSEL, 3, 3);
+  Type(L"x");
+  EXPECT_EQ(TextOf(edit_), L"setx");  // nothing swallows it any more
+  EXPECT_TRUE(r.seen.empty());
+}
+
+TEST_F(Subclassing, DestroyingTheWindowUnbindsTheObject) {
+  Recorder r;
+  ASSERT_TRUE(r.Subclass(edit_));
+  DestroyWindow(edit_);
+  EXPECT_FALSE(IsWindow(edit_));
+  EXPECT_EQ(r.Handle(), nullptr);
+  EXPECT_EQ(r.seen.back(), static_cast<UINT>(WM_NCDESTROY));
+}
+
+TEST_F(Subclassing, ObjectGoneFirstGivesTheProcedureBack) {
+  {
+    Recorder r;
+    ASSERT_TRUE(r.Subclass(edit_));
+  }
+  EXPECT_TRUE(IsWindow(edit_));  // a subclassed window is not the object's to destroy
+  EXPECT_EQ(GetWindowLongPtrW(edit_, GWLP_WNDPROC), editProc_);
+  Type(L"x");
+  EXPECT_EQ(TextOf(edit_), L"x");
+}
+
+// A procedure put on top of the base's after it subclassed.
+WNDPROC g_under = nullptr;
+LRESULT CALLBACK OnTop(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  return CallWindowProcW(g_under, hwnd, msg, wp, lp);
+}
+
+TEST_F(Subclassing, UnsubclassKeepsAProcedureThatCameLater) {
+  Recorder r;
+  ASSERT_TRUE(r.Subclass(edit_));
+  g_under = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OnTop)));
+  EXPECT_FALSE(r.Unsubclass());  // taking ours out would cut the later one off
+  EXPECT_EQ(r.Handle(), edit_);
+  Type(L"axa");
+  EXPECT_EQ(TextOf(edit_), L"aa");  // the chain still runs through the handler
+  SetWindowLongPtrW(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_under));
+  EXPECT_TRUE(r.Unsubclass());
+  EXPECT_EQ(GetWindowLongPtrW(edit_, GWLP_WNDPROC), editProc_);
+}
+
+}  // namespace
+}  // namespace vellumo
