@@ -18,6 +18,12 @@ Window::~Window() {
     return;
   }
   HWND hwnd = hwnd_;
+  // An object still on top of this one falls back to the default procedure.
+  for (auto* w = static_cast<Window*>(GetPropW(hwnd, kSelf)); w && w != this; w = w->below_)
+    if (w->below_ == this) {
+      w->below_ = nullptr;
+      w->oldProc_ = DefWindowProcW;
+    }
   Detach();
   DestroyWindow(hwnd);
 }
@@ -46,20 +52,29 @@ bool Window::CreateHandle(const WindowClass& cls, DWORD exStyle, const wchar_t* 
 
 bool Window::Subclass(HWND hwnd) {
   if (hwnd_ || !IsWindow(hwnd)) return false;
+  // A window of ours underneath (a form whose frame a skin takes over) keeps
+  // its object: messages left to DefaultProc go to it.
+  auto* below = static_cast<Window*>(GetPropW(hwnd, kSelf));
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)) != Procedure) below = nullptr;
   Attach(hwnd);
   SetLastError(0);
   LONG_PTR old = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Procedure));
   if (!old && GetLastError()) {
-    Detach();
+    if (below) SetPropW(hwnd, kSelf, below);
+    else RemovePropW(hwnd, kSelf);
+    hwnd_ = nullptr;
     return false;
   }
   oldProc_ = reinterpret_cast<WNDPROC>(old);
+  below_ = below;
   return true;
 }
 
 bool Window::Unsubclass() {
   if (!hwnd_ || !oldProc_) return false;
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)) != Procedure) return false;
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)) != Procedure ||
+      GetPropW(hwnd_, kSelf) != this)
+    return false;
   SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
   Detach();
   return true;
@@ -68,6 +83,7 @@ bool Window::Unsubclass() {
 LRESULT Window::OnMessage(UINT msg, WPARAM wp, LPARAM lp) { return DefaultProc(msg, wp, lp); }
 
 LRESULT Window::DefaultProc(UINT msg, WPARAM wp, LPARAM lp) {
+  if (below_) return below_->OnMessage(msg, wp, lp);
   return oldProc_ ? CallWindowProcW(oldProc_, hwnd_, msg, wp, lp)
                   : DefWindowProcW(hwnd_, msg, wp, lp);
 }
@@ -81,10 +97,20 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   const LRESULT result = self->OnMessage(msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    // The last message: the window is gone, the object stays.
-    if (self->oldProc_)
-      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(self->oldProc_));
-    self->Detach();
+    // The last message: the window is gone, the objects stay. The procedure
+    // under the lowest of them comes back.
+    Window* bottom = self;
+    while (bottom->below_) bottom = bottom->below_;
+    if (bottom->oldProc_)
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(bottom->oldProc_));
+    RemovePropW(hwnd, kSelf);
+    for (Window* w = self; w;) {
+      Window* next = w->below_;
+      w->hwnd_ = nullptr;
+      w->oldProc_ = nullptr;
+      w->below_ = nullptr;
+      w = next;
+    }
   }
   return result;
 }
@@ -95,9 +121,13 @@ void Window::Attach(HWND hwnd) {
 }
 
 void Window::Detach() {
-  RemovePropW(hwnd_, kSelf);
+  if (GetPropW(hwnd_, kSelf) == this) {
+    if (below_) SetPropW(hwnd_, kSelf, below_);
+    else RemovePropW(hwnd_, kSelf);
+  }
   hwnd_ = nullptr;
   oldProc_ = nullptr;
+  below_ = nullptr;
 }
 
 }  // namespace vellumo

@@ -38,7 +38,8 @@ class Window {
 
   // Takes over the procedure of an existing window of this thread (an EDIT,
   // a form's frame): OnMessage sees its messages, and what it leaves to
-  // DefaultProc goes to the old procedure.
+  // DefaultProc goes to the old procedure, or to the object of a window of
+  // ours it took over.
   bool Subclass(HWND hwnd);
   // Gives a subclassed window its old procedure back. False, and still
   // bound, when another procedure has since been put on top of this one.
@@ -57,6 +58,7 @@ class Window {
 
   HWND hwnd_ = nullptr;
   WNDPROC oldProc_ = nullptr;  // set while subclassing
+  Window* below_ = nullptr;    // the object of a window of ours taken over
 };
 
 }  // namespace vellumo

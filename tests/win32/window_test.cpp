@@ -173,5 +173,36 @@ TEST_F(Subclassing, UnsubclassKeepsAProcedureThatCameLater) {
   EXPECT_EQ(GetWindowLongPtrW(edit_, GWLP_WNDPROC), editProc_);
 }
 
+// A window of ours taken over by another object, as a skinned frame takes
+// over its form: the top sees each message first and hands the rest down.
+TEST(WindowBase, OwnWindowTakenOverByAnotherObject) {
+  Recorder form;
+  ASSERT_TRUE(form.Create(L"VellumoTestForm"));
+  HWND hwnd = form.Handle();
+  {
+    Recorder frame;
+    ASSERT_TRUE(frame.Subclass(hwnd));
+    form.seen.clear();
+    EXPECT_EQ(SendMessageW(hwnd, WM_APP, 1, 2), 3);  // answered by the top
+    EXPECT_TRUE(Saw(frame, WM_APP));
+    EXPECT_FALSE(Saw(form, WM_APP));
+    SendMessageW(hwnd, WM_USER, 0, 0);  // left to DefaultProc: reaches the form
+    EXPECT_TRUE(Saw(form, WM_USER));
+    SetWindowTextW(hwnd, L"both");
+    EXPECT_EQ(TextOf(hwnd), L"both");
+  }  // the frame goes first and hands the window back
+  EXPECT_EQ(form.Handle(), hwnd);
+  form.seen.clear();
+  EXPECT_EQ(SendMessageW(hwnd, WM_APP, 5, 5), 10);
+  EXPECT_TRUE(Saw(form, WM_APP));
+
+  Recorder frame;
+  ASSERT_TRUE(frame.Subclass(hwnd));
+  DestroyWindow(hwnd);  // both objects are let go
+  EXPECT_EQ(frame.Handle(), nullptr);
+  EXPECT_EQ(form.Handle(), nullptr);
+  EXPECT_EQ(form.seen.back(), static_cast<UINT>(WM_NCDESTROY));
+}
+
 }  // namespace
 }  // namespace vellumo
