@@ -1,31 +1,10 @@
 #include "tools/skininfo.h"
 
+#include "skin/bsFormGeometry.h"
+
 namespace skininfo {
 
-bs::FrameSkin FrameSkinOf(const bs::TbsSkinData& skin) {
-  const bs::TbsDataSkinFormInfo& f = skin.FormInfo;
-  bs::FrameSkin s;
-  s.pictureWidth = skin.picture.width;
-  s.pictureHeight = skin.picture.height;
-  s.lt = f.lefttoppoint;
-  s.rt = f.righttoppoint;
-  s.lb = f.leftbottompoint;
-  s.rb = f.rightbottompoint;
-  s.client = f.clientrect;
-  s.caption = f.captionrect;
-  s.buttons = f.buttonsrect;
-  s.hitLT = f.hittestlefttoppoint;
-  s.hitRT = f.hittestrighttoppoint;
-  s.hitLB = f.hittestleftbottompoint;
-  s.hitRB = f.hittestrightbottompoint;
-  s.maskArea = f.maskrectarea;
-  s.leftStretch = f.leftstretch;
-  s.rightStretch = f.rightstretch;
-  s.topStretch = f.topstretch;
-  s.bottomStretch = f.bottomstretch;
-  s.borderWidth = f.borderwidth;
-  return s;
-}
+bs::FrameSkin FrameSkinOf(const bs::TbsSkinData& skin) { return bs::FrameSkinOf(skin); }
 
 bs::SectionGeometry GeometryOf(const bs::TbsDataSkinCustomControl& d) {
   return {d.skinrect, d.lefttoppoint, d.righttoppoint, d.leftbottompoint, d.rightbottompoint,
