@@ -13,6 +13,7 @@
 namespace vellumo {
 
 class TTipsForm;
+class Taboutform;
 
 class TForm1 : public Window {
  public:
@@ -22,6 +23,7 @@ class TForm1 : public Window {
   bool Create(HINSTANCE instance);
   // The tips dialog that the save prompt and the input tip use.
   void SetTipsForm(TTipsForm* tipsForm) { tipsForm_ = tipsForm; }
+  void SetAboutForm(Taboutform* aboutform) { aboutform_ = aboutform; }
   HWND TextBox() const { return mm_Show_; }
   HWND StatusBar() const { return statusBar_; }
   HINSTANCE Instance() const { return instance_; }
@@ -76,6 +78,7 @@ class TForm1 : public Window {
 
   HINSTANCE instance_ = nullptr;
   TTipsForm* tipsForm_ = nullptr;
+  Taboutform* aboutform_ = nullptr;
   HWND mm_Show_ = nullptr;
   HWND statusBar_ = nullptr;
   HMENU menu_ = nullptr;

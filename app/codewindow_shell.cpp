@@ -1,6 +1,7 @@
 // The main window's commands that work through other programs and the shell:
 // Unicode input and Notepad, the companion-file check, the help page and the
 // right-click association.
+#include "about/aboutform.h"
 #include "app/codewindow.h"
 #include "app/newfiletips.h"
 #include "app/programstate.h"
@@ -81,6 +82,8 @@ void TForm1::N6Click() {
     Inform(Handle(), L"找不到关联信息。");
 }
 
-void TForm1::mn_AboutClick() {}
+void TForm1::mn_AboutClick() {
+  if (aboutform_) aboutform_->Show();
+}
 
 }  // namespace vellumo

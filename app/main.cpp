@@ -1,9 +1,10 @@
 // Program entry: the main window (its creation initialises the program-wide
-// state and opens a file named on the command line), the tips dialog, and the
-// message loop until the main window closes.
+// state and opens a file named on the command line), the About window (hidden),
+// the tips dialog, and the message loop until the main window closes.
 #include <windows.h>
 #include <commctrl.h>
 
+#include "about/aboutform.h"
 #include "app/codewindow.h"
 #include "app/newfiletips.h"
 
@@ -13,6 +14,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
 
   vellumo::TForm1 form1;
   if (!form1.Create(instance)) return 1;
+  vellumo::Taboutform aboutform;
+  aboutform.Create(instance);
+  form1.SetAboutForm(&aboutform);
   vellumo::TTipsForm tipsForm;
   tipsForm.Create(instance, form1.Handle());
   form1.SetTipsForm(&tipsForm);

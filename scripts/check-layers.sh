@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a higher layer. Layers from
 # the bottom: portable cores (convert, skin), the Win32 helpers (win32), the
-# shell unit (shell), the About window (about), the program (app). A folder
+# shell unit (shell) and the skin's windowed half (skinwin), the About window
+# (about), the program (app). A folder
 # may include its own layer and those below. Usage: check-layers.sh [ROOT]
 set -uo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
-declare -A level=([convert]=0 [skin]=0 [win32]=1 [shell]=2 [about]=3 [app]=4)
+declare -A level=([convert]=0 [skin]=0 [win32]=1 [shell]=2 [skinwin]=2 [about]=3 [app]=4)
 bad=0
 for dir in "${!level[@]}"; do
   [ -d "$root/$dir" ] || continue

@@ -1,0 +1,56 @@
+#include "skinwin/bsPaint.h"
+
+#include <vector>
+
+namespace bs {
+
+namespace {
+
+BITMAPINFO TopDown32(int width, int height) {
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = width;
+  bi.bmiHeader.biHeight = -height;  // top row first, as Picture keeps them
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;     // 0x00RRGGBB is B, G, R, 0 in memory
+  bi.bmiHeader.biCompression = BI_RGB;
+  return bi;
+}
+
+}  // namespace
+
+void DrawPicture(HDC dc, int x, int y, const Picture& picture) {
+  if (picture.Empty()) return;
+  BITMAPINFO bi = TopDown32(picture.width, picture.height);
+  SetDIBitsToDevice(dc, x, y, picture.width, picture.height, 0, 0, 0, picture.height,
+                    picture.pixels.data(), &bi, DIB_RGB_COLORS);
+}
+
+void DrawPicture(HDC dc, int x, int y, const Picture& picture, const Rect& from) {
+  Rect r{std::max(from.left, 0), std::max(from.top, 0), std::min(from.right, picture.width),
+         std::min(from.bottom, picture.height)};
+  if (r.IsEmpty()) return;
+  // Rows r.top.. of a top-down picture: hand over those rows alone.
+  BITMAPINFO bi = TopDown32(picture.width, r.Height());
+  const Pixel* rows = picture.pixels.data() + static_cast<std::size_t>(r.top) * picture.width;
+  SetDIBitsToDevice(dc, x, y, r.Width(), r.Height(), r.left, 0, 0, r.Height(), rows, &bi,
+                    DIB_RGB_COLORS);
+}
+
+Picture ReadPicture(HDC dc, const Rect& area) {
+  Picture p(area.Width(), area.Height());
+  if (p.Empty()) return p;
+  HDC memory = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, p.width, p.height);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, p.width, p.height, dc, area.left, area.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO bi = TopDown32(p.width, p.height);
+  GetDIBits(memory, bitmap, 0, p.height, p.pixels.data(), &bi, DIB_RGB_COLORS);
+  for (Pixel& px : p.pixels) px &= 0x00FFFFFF;
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  return p;
+}
+
+}  // namespace bs

@@ -1,0 +1,48 @@
+// Copies the skin engine's pictures to a device context, and the small GDI
+// owners the skinned windows use.
+#pragma once
+
+#include <windows.h>
+
+#include "skin/bsGraphics.h"
+#include "win32/handles.h"
+
+namespace bs {
+
+// Copies the picture (or its part from) to dc at (x, y) in one step. The
+// pixels go straight from memory: no GDI object is made.
+void DrawPicture(HDC dc, int x, int y, const Picture& picture);
+void DrawPicture(HDC dc, int x, int y, const Picture& picture, const Rect& from);
+
+// The pixels a device context shows in a rectangle (for tests and previews).
+Picture ReadPicture(HDC dc, const Rect& area);
+
+inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+inline Rect FromRECT(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+// COLORREF from a skin colour (0x00BBGGRR, as the skin stores it) or a Pixel.
+inline COLORREF PixelToColorRef(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
+inline Pixel ColorRefToPixel(COLORREF c) { return Rgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+struct FreeRegion {
+  static HRGN Invalid() { return nullptr; }
+  void operator()(HRGN h) const { DeleteObject(h); }
+};
+using UniqueRegion = vellumo::Unique<HRGN, FreeRegion>;
+
+// A window's device context, released on destruction.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(hwnd_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+}  // namespace bs

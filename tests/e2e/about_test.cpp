@@ -1,0 +1,142 @@
+// The About window's skinned frame as a user meets it: shown by the About
+// command, sized from the skin, shaped, hit-tested, painted and worked with
+// the real mouse; each compared with the portable frame arithmetic.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/menuids.h"
+#include "skin/bsFormGeometry.h"
+#include "skin/bsSkinData.h"
+#include "skin/bsUtils.h"
+#include "skinwin/bsPaint.h"
+#include "tests/e2e/harness.h"
+
+namespace {
+
+using vellumo::kMenuAbout;
+
+// The skin the program embeds, loaded here from the kept copy.
+const bs::TbsSkinData& AboutSkinData() {
+  static bs::TbsSkinData skin;
+  static bool loaded = false;
+  if (!loaded) {
+    std::ifstream in(ABOUT_SKIN, std::ios::binary);
+    if (!in) throw e2e::Failure("cannot read " ABOUT_SKIN);
+    bs::TbsCompressedStoredSkin stored;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
+    stored.CompressedData = bs::TMemoryStream(std::move(bytes));
+    skin.LoadFromStoredSkin(stored);
+    loaded = true;
+  }
+  return skin;
+}
+
+struct About {
+  e2e::Program p;
+  HWND hwnd = nullptr;
+  About() {
+    p.Main();
+    // Created hidden at start-up, before the command.
+    HWND hidden = p.WaitWindow(L"Taboutform");
+    if (!hidden) p.Fail("no About window was created at start-up");
+    p.Command(kMenuAbout);
+    hwnd = p.WaitWindow(L"Taboutform", 5000, true);
+    if (hwnd != hidden) p.Fail("the About command showed another window");
+    p.Idle();
+  }
+  RECT Bounds() const { return e2e::WindowRect(hwnd); }
+};
+
+// The window's region as a membership bitmap, and the portable one.
+std::vector<bool> RegionBits(HRGN rgn, int w, int h) {
+  std::vector<bool> bits(static_cast<std::size_t>(w) * h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) bits[static_cast<std::size_t>(y) * w + x] = PtInRegion(rgn, x, y);
+  return bits;
+}
+
+std::vector<bool> PortableRegionBits(int w, int h) {
+  const bs::TbsSkinData& skin = AboutSkinData();
+  const bs::FrameSkin fs = bs::FrameSkinOf(skin);
+  const bs::PlacedFrame placed = bs::PlaceFrame(fs, w, h);
+  const bs::Region region = bs::WindowRegion(bs::BuildMaskStrips(skin.mask, fs, w, h), placed);
+  std::vector<bool> bits(static_cast<std::size_t>(w) * h);
+  for (const bs::Rect& r : region.rects)
+    for (int y = std::max(r.top, 0); y < std::min(r.bottom, h); ++y)
+      for (int x = std::max(r.left, 0); x < std::min(r.right, w); ++x)
+        bits[static_cast<std::size_t>(y) * w + x] = true;
+  return bits;
+}
+
+std::vector<bool> WindowRegionBits(HWND hwnd, int w, int h) {
+  HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+  const int kind = GetWindowRgn(hwnd, rgn);
+  std::vector<bool> bits = kind == ERROR ? std::vector<bool>() : RegionBits(rgn, w, h);
+  DeleteObject(rgn);
+  if (kind == ERROR) throw e2e::Failure("the About window has no region");
+  return bits;
+}
+
+TEST(AboutWindow, ShownByTheCommandSizedFromTheSkin) {
+  About a;
+  const RECT b = a.Bounds();
+  const RECT c = e2e::ClientRect(a.hwnd);
+  EXPECT_EQ(c.right, 658);
+  EXPECT_EQ(c.bottom, 411);
+  // The skin's margins: 13 left, 46 top, 12 right, 9 bottom.
+  EXPECT_EQ(b.right - b.left, 658 + 25);
+  EXPECT_EQ(b.bottom - b.top, 411 + 55);
+  EXPECT_EQ(b.left, 194);
+  EXPECT_EQ(b.top, 145);
+  POINT origin = {0, 0};
+  ClientToScreen(a.hwnd, &origin);
+  EXPECT_EQ(origin.x - b.left, 13);
+  EXPECT_EQ(origin.y - b.top, 46);
+  EXPECT_FALSE(e2e::WindowStyle(a.hwnd) & WS_CAPTION);
+
+  // Closing hides it; the command shows the same window again.
+  PostMessageW(a.hwnd, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(a.hwnd); }));
+  EXPECT_TRUE(IsWindow(a.hwnd));
+  a.p.Command(kMenuAbout);
+  EXPECT_EQ(a.p.WaitWindow(L"Taboutform", 5000, true), a.hwnd);
+}
+
+TEST(AboutWindow, RegionAndHitTestFollowThePortableFrame) {
+  About a;
+  for (int grow : {0, 100}) {
+    if (grow) {
+      const RECT b = a.Bounds();
+      SetWindowPos(a.hwnd, nullptr, 0, 0, b.right - b.left + grow, b.bottom - b.top + grow / 2,
+                   SWP_NOMOVE | SWP_NOZORDER);
+      a.p.Idle();
+    }
+    const RECT b = a.Bounds();
+    const int w = b.right - b.left, h = b.bottom - b.top;
+    EXPECT_EQ(WindowRegionBits(a.hwnd, w, h), PortableRegionBits(w, h)) << w << " x " << h;
+
+    const bs::TbsSkinData& skin = AboutSkinData();
+    const bs::FrameSkin fs = bs::FrameSkinOf(skin);
+    const bs::PlacedFrame placed = bs::PlaceFrame(fs, w, h);
+    const bs::FrameStrips mask = bs::BuildMaskStrips(skin.mask, fs, w, h);
+    int checked = 0;
+    for (int y = 0; y < h; y += 7)
+      for (int x = 0; x < w; x += 7) {
+        bs::FrameHitInput in;
+        in.point = bs::Point{x, y};
+        in.sizeable = true;
+        in.mask = &mask;
+        const int want = bs::FrameHitTest(placed, fs.borderWidth, in);
+        DWORD_PTR got = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(a.hwnd, WM_NCHITTEST, 0, MAKELPARAM(b.left + x, b.top + y),
+                                        SMTO_ABORTIFHUNG, 5000, &got));
+        ASSERT_EQ(static_cast<int>(got), want) << "at " << x << "," << y << " of " << w << " x " << h;
+        ++checked;
+      }
+    EXPECT_GT(checked, 1000);
+  }
+}
+
+}  // namespace
