@@ -139,4 +139,61 @@ TEST(AboutWindow, RegionAndHitTestFollowThePortableFrame) {
   }
 }
 
+// Frame pixels that differ between a shot of the window and the portable
+// strips, inside the shape and outside the client area; "" when none.
+std::string FrameDifference(const bs::Picture& shot, bool active) {
+  const bs::TbsSkinData& skin = AboutSkinData();
+  const int w = shot.width, h = shot.height;
+  const bs::FrameSkin fs = bs::FrameSkinOf(skin);
+  const bs::Picture& source =
+      active || skin.inactivepicture.Empty() ? skin.picture : skin.inactivepicture;
+  const bs::FrameStrips strips = bs::BuildFrameStrips(source, fs, w, h);
+  const bs::StripPlaces at = bs::FrameStripPlaces(fs, w, h);
+  bs::Picture want(w, h);
+  for (auto [strip, place] : {std::pair{&strips.top, at.top}, {&strips.left, at.left},
+                              {&strips.right, at.right}, {&strips.bottom, at.bottom}})
+    bs::CopyPicture(want, place.x, place.y, *strip, bs::Rect{0, 0, strip->width, strip->height});
+  const std::vector<bool> inside = PortableRegionBits(w, h);
+  const bs::Rect client = bs::PlaceFrame(fs, w, h).client;
+  int differing = 0;
+  std::string first;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (!inside[static_cast<std::size_t>(y) * w + x] || bs::Contains(client, x, y)) continue;
+      if (shot.At(x, y) != want.At(x, y) && differing++ == 0) {
+        char buf[96];
+        std::snprintf(buf, sizeof buf, "at %d,%d: %06X, want %06X", x, y, shot.At(x, y),
+                      want.At(x, y));
+        first = buf;
+      }
+    }
+  return differing ? std::to_string(differing) + " pixels differ, first " + first : "";
+}
+
+bs::Picture ScreenShot(const RECT& r) {
+  HDC screen = GetDC(nullptr);
+  bs::Picture shot = bs::ReadPicture(screen, bs::FromRECT(r));
+  ReleaseDC(nullptr, screen);
+  return shot;
+}
+
+TEST(AboutWindow, FramePixelsOnScreenEqualThePortableFrame) {
+  About a;
+  SetForegroundWindow(a.hwnd);
+  ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == a.hwnd; }));
+  for (int grow : {0, 150}) {
+    if (grow) {
+      const RECT b = a.Bounds();
+      SetWindowPos(a.hwnd, nullptr, 0, 0, b.right - b.left + grow, b.bottom - b.top + grow,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    }
+    a.p.Idle();
+    std::string difference;
+    // Painting follows the size change: give it a moment to land.
+    e2e::WaitFor([&] { return (difference = FrameDifference(ScreenShot(a.Bounds()), true)).empty(); },
+                 3000);
+    EXPECT_EQ(difference, "") << "grown by " << grow;
+  }
+}
+
 }  // namespace
