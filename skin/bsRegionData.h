@@ -1,0 +1,23 @@
+// A window region's rectangles in the layout of the platform's region data
+// (RGNDATA: a 32-byte header, then the rectangles), ready for
+// ExtCreateRegion. The buffer is sized from the rectangles it holds.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "skin/bsUtils.h"
+
+namespace bs {
+
+constexpr std::size_t kRegionHeaderSize = 32;
+constexpr std::size_t kRegionRectSize = 16;
+
+// Header: dwSize 32, iType 1 (rectangles), nCount, nRgnSize (16 per
+// rectangle), the bounding rectangle; then each rectangle as four 32-bit
+// little-endian integers.
+std::vector<std::uint8_t> RegionData(const Region& region);
+// The smallest rectangle holding every rectangle (empty for none).
+Rect RegionBounds(const std::vector<Rect>& rects);
+
+}  // namespace bs
