@@ -152,6 +152,8 @@ void TbsFrameObjects::PlaceObjects(const FrameSkin& skin, int width, int height,
     if (auto* b = AsStdButton(o.get());
         !sysMenu && b && b->command == TbsStdCommand::cmSysMenu && b->Visible && b->skinrectinapicture)
       sysMenu = b;
+  std::vector<TbsActiveSkinObject*> row = RowOrder(Objects);
+  if (row.empty() && !sysMenu) return;
   auto sizeOf = [&](TbsActiveSkinObject* o) {
     if (o == sysMenu && Status.showIcon) return Status.iconSize;
     return Size{o->skinrect.Width(), o->skinrect.Height()};
@@ -160,7 +162,7 @@ void TbsFrameObjects::PlaceObjects(const FrameSkin& skin, int width, int height,
   const int y = layout.top;
   if (!buttonsInLeft) {
     int x = layout.right;
-    for (TbsActiveSkinObject* o : RowOrder(Objects)) {
+    for (TbsActiveSkinObject* o : row) {
       const Size s = sizeOf(o);
       o->ObjectRect = Rect{x - s.width, y, x, y + s.height};
       x -= s.width + buttonsOffset;
@@ -176,7 +178,6 @@ void TbsFrameObjects::PlaceObjects(const FrameSkin& skin, int width, int height,
     }
   } else {
     int x = layout.left;
-    std::vector<TbsActiveSkinObject*> row = RowOrder(Objects);
     if (!inButtons && sysMenu) row.push_back(sysMenu);
     for (TbsActiveSkinObject* o : row) {
       const Size s = sizeOf(o);
