@@ -504,3 +504,51 @@ TEST(FrameObjects, CommandTable) {
 
 }  // namespace
 }  // namespace bs
+
+namespace bs {
+namespace {
+
+// The program's own stored skin.
+TEST(FrameObjects, AboutSkinCaptionButtonsFollowTheRightEdge) {
+  std::ifstream file(VELLUMO_ABOUT_SKIN, std::ios::binary);
+  ASSERT_TRUE(file.good());
+  TbsCompressedStoredSkin stored;
+  const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  stored.CompressedData.Write(bytes.data(), bytes.size());
+  TbsSkinData skin;
+  skin.LoadFromStoredSkin(stored);
+  ASSERT_FALSE(skin.Empty());
+
+  TbsFrameObjects frame;
+  frame.CreateObjects(skin);
+  frame.ApplyBorderIcons(biSystemMenu | biMinimize | biMaximize, false, nullptr);
+  const FrameSkin k = FrameSkinOf(skin);
+  auto named = [&](const std::string& name) -> TbsActiveSkinObject& {
+    for (const auto& o : frame.Objects)
+      if (o->IDName == name) return *o;
+    ADD_FAILURE() << name;
+    return *frame.Objects.front();
+  };
+  frame.PlaceObjects(k, k.pictureWidth, k.pictureHeight, skin.FormInfo.buttonsoffset,
+                     skin.FormInfo.buttonsinleft);
+  const Rect close = named("closebutton").ObjectRect, sys = named("sysmenubutton").ObjectRect;
+  const Rect roll = named("rollupbutton").ObjectRect;
+  const Rect max = named("maximizebutton").ObjectRect, min = named("minimizebutton").ObjectRect;
+  const Rect text = frame.Caption()->TextRect();
+  EXPECT_FALSE(close.IsEmpty());
+  frame.PlaceObjects(k, k.pictureWidth + 100, k.pictureHeight + 40, skin.FormInfo.buttonsoffset,
+                     skin.FormInfo.buttonsinleft);
+  EXPECT_EQ(named("closebutton").ObjectRect, Moved(close, 100, 0));
+  EXPECT_EQ(named("maximizebutton").ObjectRect, Moved(max, 100, 0));
+  EXPECT_EQ(named("minimizebutton").ObjectRect, Moved(min, 100, 0));
+  EXPECT_EQ(named("sysmenubutton").ObjectRect, sys);
+  EXPECT_EQ(named("rollupbutton").ObjectRect, roll);
+  EXPECT_EQ(frame.Caption()->TextRect().Width(), text.Width() + 100);
+  // No roll-up icon: the roll-up button is part of the frame picture, so it
+  // stays but takes no part in tracking.
+  EXPECT_FALSE(named("rollupbutton").Enabled);
+  EXPECT_TRUE(named("rollupbutton").Visible);
+}
+
+}  // namespace
+}  // namespace bs
