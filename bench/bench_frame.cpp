@@ -1,6 +1,4 @@
-// Times the skinned frame's work per resize with the program's own skin:
-// placing the frame and its objects, and building the window region (mask
-// strips, runs, region data). Usage: bench_frame [compressed-skin].
+// Times the skinned frame's object placement and window region per resize, own skin.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -9,6 +7,7 @@
 #include "skin/bsFrameObjects.h"
 #include "skin/bsRegionData.h"
 
+// Usage: bench_frame [compressed-skin].
 int main(int argc, char** argv) {
   std::ifstream file(argc > 1 ? argv[1] : VELLUMO_ABOUT_SKIN, std::ios::binary);
   const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};

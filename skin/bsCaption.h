@@ -1,6 +1,4 @@
-// The frame caption's text: shortened with "..." to a width by whole
-// characters, and placed in its text rectangle with its shadow. Widths come
-// from a callback, so the rule stays free of fonts and devices.
+// The frame caption's text: shortened with "..." by whole characters, placed with its shadow.
 #pragma once
 
 #include <cstddef>

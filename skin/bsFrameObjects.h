@@ -1,8 +1,4 @@
-// The skinned frame's object list: objects made from a skin (or the plain
-// frame's built-in buttons), their placement for a window size, the object
-// under the mouse and the captured object, the fade and animation timers'
-// steps, and which caption buttons the border icons allow. Every index is
-// checked before use; requests for the window layer collect in a queue.
+// The skinned frame's object list: placement, mouse tracking, timers' steps, border icons.
 #pragma once
 
 #include <functional>
@@ -36,6 +32,8 @@ struct FrameStatus {
   bool sizeMoveUnderWay = false;
 };
 
+// Every index is checked before use; requests for the window layer collect
+// in a queue.
 class TbsFrameObjects {
  public:
   // Frees the objects and makes one per object descriptor of skin, in

@@ -1,6 +1,4 @@
-// Window-state geometry of the skinned frame: the minimise slot, the
-// maximised bounds, restore and roll-up, and the size a new skin asks for.
-// Portable: work areas and bounds come in as rectangles.
+// Window-state geometry of the skinned frame: minimise slot, maximised bounds, restore, roll-up.
 #pragma once
 
 #include <optional>

@@ -1,6 +1,4 @@
-// A window region's rectangles in the layout of the platform's region data
-// (RGNDATA: a 32-byte header, then the rectangles), ready for
-// ExtCreateRegion. The buffer is sized from the rectangles it holds.
+// A window region's rectangles as region data (RGNDATA) for ExtCreateRegion.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,4 @@
-// The frame's skin objects: caption, caption buttons, animations and user
-// objects made from the skin's object descriptors. Each keeps its state
-// (mouse inside, active, down, fade, animation frame) and answers the mouse
-// by posting requests (redraw, timers, window commands, menus, events) to
-// its owner TbsFrameObjects, which the window layer carries out.
+// The frame's skin objects: their state, mouse handling and drawing rules.
 #pragma once
 
 #include <memory>
@@ -18,6 +14,9 @@ namespace bs {
 class TbsFrameObjects;
 class TbsSkinData;
 
+// Objects answer the mouse by posting requests (redraw, timers, window
+// commands, menus, events) to their owner TbsFrameObjects; the window layer
+// carries them out.
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // What a caption button or a double click asks the window to do.

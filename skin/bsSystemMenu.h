@@ -1,6 +1,4 @@
-// The skinned frame's texts as data: the border icons, the items and
-// captions of the system menu, and the default hints of the caption buttons.
-// Texts are GBK bytes, as the program's string table holds them.
+// The skinned frame's border icons, system menu items and button hints as data (GBK texts).
 #pragma once
 
 #include <string>

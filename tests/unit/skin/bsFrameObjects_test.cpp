@@ -36,6 +36,7 @@ struct Frame {
   template <typename T, typename D>
   T& Add(const D& d) {
     auto o = std::make_unique<T>(frame, d, skin);
+    if (!d.skinrectinapicture) o->ObjectRect = d.skinrect;  // placed as at the picture's size
     o->Index = static_cast<int>(frame.Objects.size());
     T& ref = *o;
     frame.Objects.push_back(std::move(o));
@@ -186,8 +187,6 @@ TEST(FrameObjects, TrackingEntersAndLeaves) {
   Frame f;
   auto& a = f.Button("a", TbsStdCommand::cmClose, Rect{0, 0, 10, 10});
   auto& b = f.Button("b", TbsStdCommand::cmMaximize, Rect{5, 0, 20, 10});
-  a.ObjectRect = a.skinrect;
-  b.ObjectRect = b.skinrect;
   f.frame.TrackObjectUnderMouse(7, 5);  // both contain it: the first wins
   EXPECT_EQ(f.frame.ObjectUnderMouse(), 0);
   EXPECT_TRUE(a.MouseIn);
@@ -212,8 +211,6 @@ TEST(FrameObjects, CaptionButtonsActOnReleaseOverThem) {
   Frame f;
   auto& close = f.Button("close", TbsStdCommand::cmClose, Rect{0, 0, 10, 10});
   auto& max = f.Button("max", TbsStdCommand::cmMaximize, Rect{20, 0, 30, 10});
-  close.ObjectRect = close.skinrect;
-  max.ObjectRect = max.skinrect;
 
   // Press close, move off, release there: nothing happens.
   f.frame.MouseDown(5, 5, TMouseButton::mbLeft);
@@ -259,8 +256,6 @@ TEST(FrameObjects, SystemMenuButtonAndCaption) {
   Frame f;
   auto& caption = f.Caption(Rect{15, 0, 100, 20});
   auto& sys = f.Button("sys", TbsStdCommand::cmSysMenu, Rect{0, 0, 10, 10});
-  caption.ObjectRect = caption.skinrect;
-  sys.ObjectRect = sys.skinrect;
   // The menu drops on the press; the button stays down until it closes.
   f.frame.MouseDown(5, 5, TMouseButton::mbLeft);
   std::vector<K> kinds = f.Kinds();
@@ -289,7 +284,6 @@ TEST(FrameObjects, SystemMenuButtonAndCaption) {
 TEST(FrameObjects, FadeTakesFiveStepsEachWay) {
   Frame f;
   auto& b = f.Button("close", TbsStdCommand::cmClose, Rect{0, 0, 10, 10});
-  b.ObjectRect = b.skinrect;
   f.frame.TrackObjectUnderMouse(5, 5);
   const double up[] = {0.2, 0.4, 0.6, 0.8, 1.0};
   for (int i = 0; i < 5; ++i) {
@@ -317,7 +311,6 @@ TEST(FrameObjects, FadeTakesFiveStepsEachWay) {
 TEST(FrameObjects, SkinChangingForgetsEveryIndex) {
   Frame f;
   auto& close = f.Button("close", TbsStdCommand::cmClose, Rect{0, 0, 10, 10});
-  close.ObjectRect = close.skinrect;
   f.frame.MouseDown(5, 5, TMouseButton::mbLeft);
   ASSERT_EQ(f.frame.ObjectUnderMouse(), 0);
   ASSERT_EQ(f.frame.CapturedObject(), 0);
@@ -346,7 +339,6 @@ TEST(FrameObjects, BorderIconsEnableAndHideButtons) {
   auto& tray = f.Button("tray", TbsStdCommand::cmMinimizeToTray, Rect{0, 0, 10, 10}, true);
   auto& custom = f.Button("mine", TbsStdCommand::cmDefault, Rect{30, 0, 40, 10});
   auto& max = f.Button("max", TbsStdCommand::cmMaximize, Rect{40, 0, 50, 10});
-  for (const auto& o : f.frame.Objects) o->ObjectRect = o->skinrect;
   std::vector<std::string> asked;
   auto handler = [&](const std::string& name) {
     asked.push_back(name);
@@ -385,7 +377,6 @@ TEST(FrameObjects, ImagesForEachState) {
   Frame f;
   auto& max = f.Button("max", TbsStdCommand::cmMaximize, Rect{0, 0, 10, 10});
   max.morphing = false;
-  max.ObjectRect = max.skinrect;
   const Picture* extra = &f.skin.ExtraPictures[0];
   // Normal and part of the frame picture: drawn only on its own.
   EXPECT_EQ(max.Draw(false).kind, ObjectImage::None);
@@ -440,7 +431,6 @@ TEST(FrameObjects, AnimationRunsForwardsAndBack) {
   d.timerinterval = 50;
   d.command = TbsStdCommand::cmMinimize;
   auto& a = f.Add<TbsSkinAnimateObject>(d);
-  a.ObjectRect = a.skinrect;
   EXPECT_EQ(a.Draw(false).rect, (Rect{0, 10, 10, 20}));
   f.frame.TrackObjectUnderMouse(5, 5);
   std::vector<int> frames;
