@@ -23,6 +23,8 @@ void Taboutform::FormCreate() {
   font_ = MakeFont(L"宋体", 16, GB2312_CHARSET);
   SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   bsSkinForm1.BorderIcons = bs::biSystemMenu | bs::biMinimize | bs::biMaximize;
+  bsSkinForm1.ShowIcon = true;
+  bsSkinForm1.DefCaptionFontName = L"Arial";
   bsSkinForm1.Attach(Handle());
   notifier_.SetForm(Handle());
   bsSkinData1.AddObserver(&notifier_);

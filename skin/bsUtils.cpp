@@ -288,8 +288,10 @@ FrameMargins PlainMargins(bool toolWindow) {
 }
 
 Rect ClientRectOf(const Rect& window, const FrameMargins& m) {
-  return Rect{window.left + m.left, window.top + m.top, window.right - m.right,
-              window.bottom - m.bottom};
+  const int left = std::min(window.left + m.left, window.right);
+  const int top = std::min(window.top + m.top, window.bottom);
+  return Rect{left, top, std::max(window.right - m.right, left),
+              std::max(window.bottom - m.bottom, top)};
 }
 
 int FrameMinWidth(const FrameLimitInputs& in) {

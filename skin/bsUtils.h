@@ -139,7 +139,8 @@ constexpr int kPlainCaptionHeight = 19;
 constexpr int kPlainToolCaptionHeight = 15;
 FrameMargins SkinnedMargins(const FrameSkin& skin);
 FrameMargins PlainMargins(bool toolWindow);
-// The client rectangle of a window rectangle (WM_NCCALCSIZE).
+// The client rectangle of a window rectangle (WM_NCCALCSIZE); empty, inside
+// the window, when the window is smaller than its margins.
 Rect ClientRectOf(const Rect& window, const FrameMargins& margins);
 
 // What the size limits depend on.

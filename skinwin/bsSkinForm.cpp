@@ -4,8 +4,11 @@
 
 #include <algorithm>
 
+#include "skin/bsCaption.h"
 #include "skin/bsEffects.h"
 #include "skin/bsFormGeometry.h"
+#include "skin/bsFramePaint.h"
+#include "skin/bsRegionData.h"
 #include "skinwin/bsPaint.h"
 
 namespace bs {
@@ -16,11 +19,80 @@ void TbsFormNotifier::SkinDataNotify(TbsSkinData& sender, unsigned message, int 
 
 namespace {
 
-bool IsEmptyRECT(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+// Every frame of the program, for the minimise slots they take.
+std::vector<TbsSkinForm*>& AllFrames() {
+  static std::vector<TbsSkinForm*> frames;
+  return frames;
+}
+
+// A skin colour: a COLORREF, or a system colour when its high byte is set.
+COLORREF ColorOf(TColor c) {
+  return (static_cast<std::uint32_t>(c) & 0xFF000000u) ? GetSysColor(c & 0xFF)
+                                                       : static_cast<COLORREF>(c);
+}
+
+std::wstring WideFromGbk(const std::string& s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(n, L'\0');
+  MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
+std::wstring WindowCaption(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+vellumo::UniqueFont CaptionFont(const std::wstring& face, int height, bool bold, bool italic,
+                                bool underline, bool strikeOut) {
+  LOGFONTW lf = {};
+  lf.lfHeight = height;  // the cell height, as the skin gives it
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = italic;
+  lf.lfUnderline = underline;
+  lf.lfStrikeOut = strikeOut;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+  return vellumo::UniqueFont(CreateFontIndirectW(&lf));
+}
+
+// Draws text shortened with "..." to fit at into rect, by the alignment,
+// with an optional shadow one pixel right and down.
+void DrawShortenedText(HDC dc, const std::wstring& caption, const Rect& rect, TAlignment alignment,
+                       COLORREF colour, bool shadow, COLORREF shadowColour) {
+  auto width = [dc](const std::u16string& t) {
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(t.c_str()), static_cast<int>(t.size()),
+                          &size);
+    return static_cast<int>(size.cx);
+  };
+  const std::u16string fitted = ShortenCaption(
+      std::u16string(reinterpret_cast<const char16_t*>(caption.c_str()), caption.size()),
+      rect.Width(), width);
+  const auto* text = reinterpret_cast<const wchar_t*>(fitted.c_str());
+  const int length = static_cast<int>(fitted.size());
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text, length, &size);
+  const CaptionTextPlace at =
+      PlaceCaptionText(rect, Size{static_cast<int>(size.cx), static_cast<int>(size.cy)}, alignment);
+  SetBkMode(dc, TRANSPARENT);
+  if (shadow) {
+    SetTextColor(dc, shadowColour);
+    TextOutW(dc, at.shadow.x, at.shadow.y, text, length);
+  }
+  SetTextColor(dc, colour);
+  TextOutW(dc, at.text.x, at.text.y, text, length);
+}
 
 }  // namespace
 
+TbsSkinForm::TbsSkinForm() { AllFrames().push_back(this); }
+
 TbsSkinForm::~TbsSkinForm() {
+  auto& frames = AllFrames();
+  frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
   if (Handle()) StopTimers();
 }
 
@@ -30,10 +102,9 @@ bool TbsSkinForm::Attach(HWND form) {
   LONG_PTR style = GetWindowLongPtrW(form, GWL_STYLE);
   style &= ~static_cast<LONG_PTR>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
   SetWindowLongPtrW(form, GWL_STYLE, style);
-  RECT r;
-  GetWindowRect(form, &r);
-  width_ = r.right - r.left;
-  height_ = r.bottom - r.top;
+  const Rect b = WindowBounds();
+  width_ = b.Width();
+  height_ = b.Height();
   active_ = GetActiveWindow() == form;
   SetWindowPos(form, nullptr, 0, 0, 0, 0,
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -53,20 +124,40 @@ Rect TbsSkinForm::WindowBounds() const {
   return FromRECT(r);
 }
 
-Rect TbsSkinForm::WorkArea() const {
+Point TbsSkinForm::WindowPoint(LPARAM screen) const {
+  const Rect b = WindowBounds();
+  return Point{GET_X_LPARAM(screen) - b.left, GET_Y_LPARAM(screen) - b.top};
+}
+
+void TbsSkinForm::SetBounds(const Rect& r) {
+  SetWindowPos(Handle(), nullptr, r.left, r.top, r.Width(), r.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+MonitorArea TbsSkinForm::Monitor() const {
+  MonitorArea m;
   MONITORINFO mi = {};
   mi.cbSize = sizeof mi;
   HMONITOR monitor = MonitorFromWindow(Handle(), MONITOR_DEFAULTTONEAREST);
-  if (!monitor || !GetMonitorInfoW(monitor, &mi)) {
-    RECT r;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
-    return FromRECT(r);
+  if (monitor && GetMonitorInfoW(monitor, &mi)) {
+    m.monitor = FromRECT(mi.rcMonitor);
+    m.work = FromRECT(mi.rcWork);
+    m.primary = (mi.dwFlags & MONITORINFOF_PRIMARY) != 0;
+  } else {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    m.work = FromRECT(work);
+    m.monitor = Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
-  return FromRECT(MaximizeOnFullScreen ? mi.rcMonitor : mi.rcWork);
+  return m;
 }
 
 bool TbsSkinForm::Sizeable() const {
   return (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_THICKFRAME) != 0;
+}
+
+bool TbsSkinForm::ToolWindow() const {
+  return (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
 }
 
 FrameLimitInputs TbsSkinForm::LimitInputs() const {
@@ -79,11 +170,12 @@ FrameLimitInputs TbsSkinForm::LimitInputs() const {
   in.minHeight = MinHeight;
   in.maxWidth = MaxWidth;
   in.maxHeight = MaxHeight;
-  in.minimized = state_ == FrameState::Minimized;
-  in.rolledUp = rolledUp_;
-  in.toolWindow = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-  const Rect work = WorkArea();
-  in.workArea = Size{work.Width(), work.Height()};
+  in.minimized = state_.WindowState() == TbsWindowState::wsMinimized;
+  in.rolledUp = state_.RollUpState();
+  in.toolWindow = ToolWindow();
+  const MonitorArea m = Monitor();
+  const Rect area = MaximizeOnFullScreen ? m.monitor : m.work;
+  in.workArea = Size{area.Width(), area.Height()};
   return in;
 }
 
@@ -96,6 +188,24 @@ void TbsSkinForm::PlaceFrameNow() {
   if (skinned_) placed_ = PlaceFrame(skin_, width_, height_);
 }
 
+void TbsSkinForm::PlaceObjects() {
+  SyncStatus();
+  if (skinned_)
+    objects_.PlaceObjects(skin_, width_, height_, skinData_->FormInfo.buttonsoffset,
+                          skinData_->FormInfo.buttonsinleft);
+  else
+    objects_.PlacePlainButtons(width_, ToolWindow());
+}
+
+void TbsSkinForm::SyncStatus() {
+  objects_.Status.windowActive = active_;
+  objects_.Status.windowState = state_.WindowState();
+  objects_.Status.rolledUp = state_.RollUpState();
+  objects_.Status.showIcon = ShowIcon;
+  objects_.Status.iconSize = Size{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
+  objects_.Status.sizeMoveUnderWay = sizeMove_;
+}
+
 // ---- skin -------------------------------------------------------------------
 
 void TbsSkinForm::ApplySkin() {
@@ -103,6 +213,13 @@ void TbsSkinForm::ApplySkin() {
   skinned_ = skinData_ && !skinData_->Empty() && !skinData_->picture.Empty();
   skin_ = skinned_ ? FrameSkinOf(*skinData_) : FrameSkin{};
   stripsWidth_ = -1;
+  if (skinned_) objects_.CreateObjects(*skinData_);
+  else objects_.CreatePlainButtons();
+  SyncStatus();
+  objects_.ApplyBorderIcons(BorderIcons, HideCaptionButtons,
+                            [](const std::string&) { return false; },
+                            skinned_ ? skinData_->ResourceStrData() : nullptr);
+  objects_.TakeRequests();  // nothing to redraw yet: the whole frame follows
   if (!hwnd) return;
   if (!skinned_) {
     maskStrips_ = FrameStrips{};
@@ -113,27 +230,25 @@ void TbsSkinForm::ApplySkin() {
                SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   const Rect bounds = WindowBounds();
-  int w = bounds.Width(), h = bounds.Height();
-  const int minW = FrameMinWidth(), minH = FrameMinHeight();
-  if (rolledUp_ || state_ == FrameState::Minimized) h = minH;
-  if (state_ == FrameState::Minimized) w = minW;
-  w = std::max(w, minW);
-  h = std::max(h, minH);
-  if (w != bounds.Width() || h != bounds.Height())
-    SetWindowPos(hwnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  else
+  const AppliedSize applied =
+      ApplySkinSize(Size{bounds.Width(), bounds.Height()}, Size{FrameMinWidth(), FrameMinHeight()},
+                    state_.RollUpState(), state_.WindowState() == TbsWindowState::wsMinimized);
+  if (applied.nudge)
     NudgeFrame();
+  else
+    SetWindowPos(hwnd, nullptr, 0, 0, applied.size.width, applied.size.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   const Rect now = WindowBounds();
   width_ = now.Width();
   height_ = now.Height();
-  if (skinned_) {
-    PlaceFrameNow();
-    ShapeWindow();
-  }
+  PlaceFrameNow();
+  PlaceObjects();
+  if (skinned_) ShapeWindow();
   RedrawWindow(hwnd, nullptr, nullptr,
                RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   SetTimer(hwnd, kMouseTimer, 50, nullptr);
+  mouseTimerOn_ = true;
 
   if (ClientWidth > 0 || ClientHeight > 0) {
     RECT client;
@@ -149,7 +264,7 @@ void TbsSkinForm::ApplySkin() {
 // measures the frame again.
 void TbsSkinForm::NudgeFrame() {
   const Rect b = WindowBounds();
-  const int step = b.Width() - 1 < FrameMinWidth() ? 1 : -1;
+  const int step = NudgeFirstStep(b.Width(), FrameMinWidth());
   SetWindowPos(Handle(), nullptr, 0, 0, b.Width() + step, b.Height(),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(Handle(), nullptr, 0, 0, b.Width(), b.Height(),
@@ -164,31 +279,21 @@ void TbsSkinForm::ShapeWindow() {
     return;
   }
   maskStrips_ = BuildMaskStrips(skinData_->mask, skin_, width_, height_);
-  const Region region = WindowRegion(maskStrips_, placed_);
-  // One buffer sized from the rectangles it holds.
-  std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + region.rects.size() * sizeof(RECT));
-  auto* rd = reinterpret_cast<RGNDATA*>(data.data());
-  rd->rdh.dwSize = sizeof(RGNDATAHEADER);
-  rd->rdh.iType = RDH_RECTANGLES;
-  rd->rdh.nCount = static_cast<DWORD>(region.rects.size());
-  rd->rdh.rcBound = RECT{0, 0, width_, height_};
-  auto* rects = reinterpret_cast<RECT*>(rd->Buffer);
-  for (std::size_t i = 0; i < region.rects.size(); ++i) rects[i] = ToRECT(region.rects[i]);
-  HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), rd);
+  const std::vector<std::uint8_t> data = RegionData(WindowRegion(maskStrips_, placed_));
+  HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                             reinterpret_cast<const RGNDATA*>(data.data()));
   // The system owns the region from here and deletes the one it replaces.
   if (rgn && !SetWindowRgn(hwnd, rgn, TRUE)) DeleteObject(rgn);
 }
 
 // ---- painting ------------------------------------------------------------------
 
-const Picture& TbsSkinForm::FrameSource() const {
-  if (!active_ && !skinData_->inactivepicture.Empty()) return skinData_->inactivepicture;
-  return skinData_->picture;
-}
-
 const FrameStrips& TbsSkinForm::Strips() const {
   if (stripsWidth_ != width_ || stripsHeight_ != height_ || stripsActive_ != active_) {
-    strips_ = BuildFrameStrips(FrameSource(), skin_, width_, height_);
+    const Picture& source = !active_ && !skinData_->inactivepicture.Empty()
+                                ? skinData_->inactivepicture
+                                : skinData_->picture;
+    strips_ = BuildFrameStrips(source, skin_, width_, height_);
     if (!active_ && skinData_->FormInfo.autorenderinginactiveimage) {
       const RandomSource random = SystemRandom();
       for (Picture* p : {&strips_.top, &strips_.bottom, &strips_.left, &strips_.right})
@@ -204,7 +309,8 @@ const FrameStrips& TbsSkinForm::Strips() const {
 void TbsSkinForm::PaintFrame(HDC dc) {
   if (width_ < FrameMinWidth() || height_ < FrameMinHeight()) return;
   PlaceFrameNow();
-  const FrameStrips& s = Strips();
+  PlaceObjects();
+  const FrameStrips s = ComposeFrameStrips(Strips(), objects_, placed_.client);
   const StripPlaces at = FrameStripPlaces(skin_, width_, height_);
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, placed_.client.left, placed_.client.top, placed_.client.right,
@@ -213,56 +319,187 @@ void TbsSkinForm::PaintFrame(HDC dc) {
   DrawPicture(dc, at.left.x, at.left.y, s.left);
   DrawPicture(dc, at.right.x, at.right.y, s.right);
   DrawPicture(dc, at.bottom.x, at.bottom.y, s.bottom);
+  DrawCaptionText(dc);
+  for (const auto& o : objects_.Objects)
+    if (o->Visible && o->Draw(false).kind == ObjectImage::Icon) {
+      const Rect& r = o->ObjectRect;
+      DrawIconEx(dc, r.left, r.top, LoadIconW(nullptr, IDI_APPLICATION), r.Width(), r.Height(), 0,
+                 nullptr, DI_NORMAL);
+    }
   RestoreDC(dc, saved);
+}
+
+void TbsSkinForm::DrawCaptionText(HDC dc) {
+  const TbsSkinCaptionObject* c = objects_.Caption();
+  if (!c || !c->Visible) return;
+  const TbsDataSkinCaption& k = c->Keys;
+  vellumo::UniqueFont font = CaptionFont(
+      WideFromGbk(k.fontname), k.fontheight, k.fontstyle.Has(fsBold), k.fontstyle.Has(fsItalic),
+      k.fontstyle.Has(fsUnderline), k.fontstyle.Has(fsStrikeOut));
+  HGDIOBJ old = SelectObject(dc, font.get());
+  DrawShortenedText(dc, WindowCaption(Handle()), c->TextRect(), k.alignment,
+                    ColorOf(active_ ? k.activefontcolor : k.fontcolor), k.shadow,
+                    ColorOf(active_ ? k.activeshadowcolor : k.shadowcolor));
+  SelectObject(dc, old);
+}
+
+void TbsSkinForm::DrawPlainButton(HDC dc, const TbsSkinStdButtonObject& b) {
+  const Rect& r = b.ObjectRect;
+  const bool over = b.MouseIn && b.Enabled;
+  const bool pressed = over && b.Down;
+  RECT rc = ToRECT(r);
+  if (over) {
+    HBRUSH fill = CreateSolidBrush(pressed ? 11899781 : 13811126);
+    FillRect(dc, &rc, fill);
+    DeleteObject(fill);
+    HBRUSH frame = CreateSolidBrush(8388608);
+    FrameRect(dc, &rc, frame);
+    DeleteObject(frame);
+  } else {
+    FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  const COLORREF glyph = GetSysColor(b.Enabled ? COLOR_BTNTEXT : COLOR_BTNSHADOW);
+  const int a = r.left + (pressed ? r.Width() / 2 - 4 : r.Width() / 2 - 5);
+  const int bb = r.top + (pressed ? r.Height() / 2 - 3 : r.Height() / 2 - 4);
+  HPEN pen = CreatePen(PS_SOLID, 1, glyph);
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  auto line = [&](int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, a + x1, bb + y1, nullptr);
+    LineTo(dc, a + x2, bb + y2);
+  };
+  auto box = [&](int l, int t, int rr, int bt) {
+    line(l, t, rr - 1, t);
+    line(rr - 1, t, rr - 1, bt - 1);
+    line(rr - 1, bt - 1, l, bt - 1);
+    line(l, bt - 1, l, t);
+  };
+  const TbsWindowState state = state_.WindowState();
+  switch (b.command) {
+    case TbsStdCommand::cmClose:
+      line(1, 1, 9, 9), line(9, 1, 1, 9), line(2, 1, 10, 9), line(8, 1, 0, 9);
+      break;
+    case TbsStdCommand::cmMaximize:
+    case TbsStdCommand::cmMinimize:
+      if ((b.command == TbsStdCommand::cmMaximize && state == TbsWindowState::wsMaximized) ||
+          (b.command == TbsStdCommand::cmMinimize && state == TbsWindowState::wsMinimized)) {
+        box(2, 0, 10, 6), box(2, 0, 10, 2), box(0, 4, 7, 10), box(0, 4, 7, 6);
+      } else if (b.command == TbsStdCommand::cmMaximize) {
+        box(0, 0, 11, 10), box(0, 0, 11, 2);
+      } else {
+        line(1, 8, 9, 8), line(1, 9, 9, 9);
+      }
+      break;
+    case TbsStdCommand::cmSysMenu:
+      if (ShowIcon)
+        DrawIconEx(dc, r.left, r.top, LoadIconW(nullptr, IDI_APPLICATION), r.Width(), r.Height(), 0,
+                   nullptr, DI_NORMAL);
+      else
+        box(1, 3, 9, 6);
+      break;
+    case TbsStdCommand::cmRollUp:
+      for (int i = 0; i <= 4; ++i)
+        if (state_.RollUpState()) line(5 - i, 6 - i, 5 + i, 6 - i);
+        else line(1 + i, 6 - i, 9 - i, 6 - i);
+      break;
+    case TbsStdCommand::cmMinimizeToTray: {
+      RECT t = {a + 2, bb + 2, a + 7, bb + 7};
+      HBRUSH fill = CreateSolidBrush(glyph);
+      FillRect(dc, &t, fill);
+      DeleteObject(fill);
+      break;
+    }
+    default:
+      break;
+  }
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
 }
 
 void TbsSkinForm::PaintPlainFrame(HDC dc) {
   const int w = width_, h = height_;
-  const bool tool = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-  const int captionH = tool ? kPlainToolCaptionHeight : kPlainCaptionHeight;
+  const int captionH = ToolWindow() ? kPlainToolCaptionHeight : kPlainCaptionHeight;
+  PlaceObjects();
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, 3, captionH + 3, w - 3, h - 3);
-  auto line = [&](int x1, int y1, int x2, int y2, int colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(colour));
-    HGDIOBJ old = SelectObject(dc, pen);
+  HPEN pens[6] = {};
+  const int colours[6] = {COLOR_3DLIGHT,  COLOR_3DDKSHADOW, COLOR_BTNHIGHLIGHT,
+                          COLOR_BTNSHADOW, COLOR_BTNFACE,    COLOR_BTNFACE};
+  for (int i = 0; i < 6; ++i) pens[i] = CreatePen(PS_SOLID, 1, GetSysColor(colours[i]));
+  HGDIOBJ oldPen = SelectObject(dc, pens[0]);
+  auto line = [&](HPEN pen, int x1, int y1, int x2, int y2) {
+    SelectObject(dc, pen);
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
-    SelectObject(dc, old);
-    DeleteObject(pen);
   };
   // Three raised lines, outer to inner: light and dark shadow, highlight
   // and shadow, face.
-  const int light[3] = {COLOR_3DLIGHT, COLOR_BTNHIGHLIGHT, COLOR_BTNFACE};
-  const int dark[3] = {COLOR_3DDKSHADOW, COLOR_BTNSHADOW, COLOR_BTNFACE};
   for (int i = 0; i < 3; ++i) {
-    line(i, h - 1 - i, i, i, light[i]);
-    line(i, i, w - 1 - i, i, light[i]);
-    line(w - 1 - i, i, w - 1 - i, h - 1 - i, dark[i]);
-    line(w - 1 - i, h - 1 - i, i - 1, h - 1 - i, dark[i]);
+    line(pens[2 * i], i, h - 1 - i, i, i);
+    line(pens[2 * i], i, i, w - 1 - i, i);
+    line(pens[2 * i + 1], w - 1 - i, i, w - 1 - i, h - 1 - i);
+    line(pens[2 * i + 1], w - 1 - i, h - 1 - i, i - 1, h - 1 - i);
   }
   RECT bar = {3, 3, w - 3, 3 + captionH};
   FillRect(dc, &bar, GetSysColorBrush(COLOR_BTNFACE));
-  // The grip: alternating highlight and shadow rows across the caption bar.
+  // The grip: rows alternating highlight and shadow between the buttons.
+  const Rect area = objects_.PlainCaptionArea(w, ToolWindow());
   for (int y = 2, i = 0; y <= captionH - 4; ++y, ++i)
-    line(3 + 2, 3 + y, w - 3 - 2, 3 + y, i % 2 == 0 ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW);
+    line(pens[i % 2 == 0 ? 2 : 3], area.left + 2, 3 + y, area.right - 2, 3 + y);
+  SelectObject(dc, oldPen);
+  for (HPEN p : pens) DeleteObject(p);
+
+  // The caption, centred on a face-coloured patch 5 pixels wider than it.
+  vellumo::UniqueFont font =
+      CaptionFont(DefCaptionFontName, DefCaptionFontHeight, true, false, false, false);
+  HGDIOBJ oldFont = SelectObject(dc, font.get());
+  const std::wstring caption = WindowCaption(Handle());
+  if (!caption.empty() && area.Width() > 10) {
+    auto width = [dc](const std::u16string& t) {
+      SIZE size = {};
+      GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(t.c_str()),
+                            static_cast<int>(t.size()), &size);
+      return static_cast<int>(size.cx);
+    };
+    const std::u16string fitted = ShortenCaption(
+        std::u16string(reinterpret_cast<const char16_t*>(caption.c_str()), caption.size()),
+        area.Width() - 10, width);
+    SIZE size = {};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(fitted.c_str()),
+                          static_cast<int>(fitted.size()), &size);
+    const int left = area.left + area.Width() / 2 - (size.cx + 5) / 2;
+    RECT patch = {left, 3, left + size.cx + 5, 3 + captionH};
+    FillRect(dc, &patch, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(active_ ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
+    TextOutW(dc, left + 3, 3 + captionH / 2 - size.cy / 2,
+             reinterpret_cast<const wchar_t*>(fitted.c_str()), static_cast<int>(fitted.size()));
+  }
+  SelectObject(dc, oldFont);
+  for (const auto& o : objects_.Objects)
+    if (auto* b = dynamic_cast<const TbsSkinStdButtonObject*>(o.get()); b && b->Visible)
+      DrawPlainButton(dc, *b);
   RestoreDC(dc, saved);
+}
+
+void TbsSkinForm::RedrawObject(int index) {
+  const TbsActiveSkinObject* o = objects_.ObjectAt(index);
+  if (!o || !o->Visible || o->ObjectRect.IsEmpty()) return;
+  WindowDC dc(Handle());
+  if (!skinned_) {
+    if (auto* b = dynamic_cast<const TbsSkinStdButtonObject*>(o)) DrawPlainButton(dc.get(), *b);
+    return;
+  }
+  if (dynamic_cast<const TbsSkinCaptionObject*>(o)) {
+    RepaintFrame();  // the text goes with it
+    return;
+  }
+  const FrameStrips composed = ComposeFrameStrips(Strips(), objects_, placed_.client);
+  const Picture image = ObjectPicture(composed, placed_.client, *o, true);
+  DrawPicture(dc.get(), o->ObjectRect.left, o->ObjectRect.top, image);
 }
 
 void TbsSkinForm::RepaintFrame() {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
-}
-
-Picture TbsSkinForm::RenderCurrentFrame() const {
-  if (!skinned_) return Picture{};
-  const FrameStrips& s = Strips();
-  const StripPlaces at = FrameStripPlaces(skin_, width_, height_);
-  Picture out(width_, height_);
-  CopyPicture(out, at.top.x, at.top.y, s.top, Rect{0, 0, s.top.width, s.top.height});
-  CopyPicture(out, at.left.x, at.left.y, s.left, Rect{0, 0, s.left.width, s.left.height});
-  CopyPicture(out, at.right.x, at.right.y, s.right, Rect{0, 0, s.right.width, s.right.height});
-  CopyPicture(out, at.bottom.x, at.bottom.y, s.bottom,
-              Rect{0, 0, s.bottom.width, s.bottom.height});
-  return out;
 }
 
 void TbsSkinForm::WMEraseBkgnd(HDC dc) {
@@ -285,7 +522,8 @@ void TbsSkinForm::WMEraseBkgnd(HDC dc) {
     for (int x = 0; x < client.right; x += from.Width()) DrawPicture(dc, x, y, *tile, from);
 }
 
-// WM_PRINT with PRF_NONCLIENT: the frame into the given context, as on screen.
+// WM_PRINT: the frame into the given context as on screen (the system's
+// default does not know an own-painted frame), then the client area.
 void TbsSkinForm::WMPrint(HDC dc, LPARAM flags) {
   if (flags & PRF_NONCLIENT) {
     if (skinned_) PaintFrame(dc);
@@ -297,9 +535,8 @@ void TbsSkinForm::WMPrint(HDC dc, LPARAM flags) {
     GetClientRect(Handle(), &client);
     POINT origin = {0, 0};
     ClientToScreen(Handle(), &origin);
-    const int dx = origin.x - window.left, dy = origin.y - window.top;
     const int saved = SaveDC(dc);
-    SetViewportOrgEx(dc, dx, dy, nullptr);
+    OffsetViewportOrgEx(dc, origin.x - window.left, origin.y - window.top, nullptr);
     IntersectClipRect(dc, 0, 0, client.right, client.bottom);
     if (flags & PRF_ERASEBKGND) WMEraseBkgnd(dc);
     if (flags & PRF_CLIENT) DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), flags);
@@ -309,59 +546,134 @@ void TbsSkinForm::WMPrint(HDC dc, LPARAM flags) {
 
 // ---- window states ---------------------------------------------------------
 
-void TbsSkinForm::ChangeWindowState(FrameState state) {
-  HWND hwnd = Handle();
-  if (state == state_) return;
-  if (state == FrameState::Normal) {
-    if (!IsEmptyRECT(restoreBounds_)) {
-      const RECT b = restoreBounds_;
-      restoreBounds_ = RECT{};
-      state_ = FrameState::Normal;
-      SetWindowPos(hwnd, nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+void TbsSkinForm::ChangeWindowState(TbsWindowState state) {
+  if (state == state_.WindowState()) return;
+  const Rect bounds = WindowBounds();
+  switch (state) {
+    case TbsWindowState::wsNormal:
+      SetBounds(state_.Restore(bounds));
+      SetTimer(Handle(), kMouseTimer, 50, nullptr);
+      mouseTimerOn_ = true;
+      break;
+    case TbsWindowState::wsMaximized:
+      SetBounds(state_.Maximize(bounds, Monitor(), MaximizeOnFullScreen));
+      break;
+    case TbsWindowState::wsMinimized: {
+      std::vector<Point> occupied;
+      for (TbsSkinForm* f : AllFrames())
+        if (f != this && f->Handle() && IsWindowVisible(f->Handle()) &&
+            f->WindowState() == TbsWindowState::wsMinimized) {
+          const Rect b = f->WindowBounds();
+          occupied.push_back(Point{b.left, b.top});
+        }
+      FrameLimitInputs in = LimitInputs();
+      in.minimized = true;
+      const Size size{bs::FrameMinWidth(in), bs::FrameMinHeight(in)};
+      SetBounds(state_.Minimize(bounds, size, Monitor().work, occupied));
+      break;
     }
-    state_ = FrameState::Normal;
-    SetTimer(hwnd, kMouseTimer, 50, nullptr);
-    RepaintFrame();
-    return;
   }
-  if (IsEmptyRECT(restoreBounds_)) GetWindowRect(hwnd, &restoreBounds_);
-  Rect to;
-  if (state == FrameState::Maximized) {
-    to = WorkArea();
-    // A work area that is the whole primary screen loses a pixel on each
-    // side, so that an auto-hiding taskbar can still come up.
-    MONITORINFO mi = {};
-    mi.cbSize = sizeof mi;
-    HMONITOR monitor = MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST);
-    if (monitor && GetMonitorInfoW(monitor, &mi) && FromRECT(mi.rcMonitor) == to &&
-        (mi.dwFlags & MONITORINFOF_PRIMARY))
-      to = Rect{to.left + 1, to.top + 1, to.right - 1, to.bottom - 1};
-  } else {
-    const Rect work = WorkArea();
-    state_ = FrameState::Minimized;  // the limits of a minimized window
-    const int w = FrameMinWidth(), h = FrameMinHeight();
-    to = Rect{work.left, work.bottom - h, work.left + w, work.bottom};
-  }
-  state_ = state;
-  SetWindowPos(hwnd, nullptr, to.left, to.top, to.Width(), to.Height(),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SyncStatus();
   RepaintFrame();
 }
 
 void TbsSkinForm::ToggleRollUp() {
-  if (!(BorderIcons & biRollUp) || state_ == FrameState::Minimized) return;
-  const Rect b = WindowBounds();
-  if (!rolledUp_) {
-    rollUpHeight_ = b.Height();
-    rolledUp_ = true;
-    SetWindowPos(Handle(), nullptr, 0, 0, b.Width(), FrameMinHeight(),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  } else {
-    rolledUp_ = false;
-    SetWindowPos(Handle(), nullptr, 0, 0, b.Width(), rollUpHeight_,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FrameLimitInputs in = LimitInputs();
+  in.rolledUp = true;
+  if (auto to = state_.ToggleRollUp(WindowBounds(), bs::FrameMinHeight(in),
+                                    (BorderIcons & biRollUp) != 0)) {
+    SetBounds(*to);
+    SyncStatus();
+    RepaintFrame();
   }
+}
+
+void TbsSkinForm::RunWindowAction(WindowAction action) {
+  switch (action) {
+    case WindowAction::Close:
+      PostMessageW(Handle(), WM_CLOSE, 0, 0);
+      break;
+    case WindowAction::Maximize: ChangeWindowState(TbsWindowState::wsMaximized); break;
+    case WindowAction::Minimize:
+    case WindowAction::MinimizeToTray: ChangeWindowState(TbsWindowState::wsMinimized); break;
+    case WindowAction::Restore: ChangeWindowState(TbsWindowState::wsNormal); break;
+    case WindowAction::ToggleRollUp: ToggleRollUp(); break;
+    case WindowAction::None: break;
+  }
+}
+
+// The system menu at a screen point; the chosen item runs at once.
+void TbsSkinForm::ShowSystemMenu(POINT at) {
+  SysMenuState state;
+  state.windowState = state_.WindowState();
+  state.rolledUp = state_.RollUpState();
+  state.borderIcons = BorderIcons;
+  const std::vector<SysMenuEntry> entries =
+      BuildSystemMenu(state, skinned_ ? skinData_->ResourceStrData() : nullptr);
+  HMENU menu = CreatePopupMenu();
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (entries[i].item == SysMenuItem::Separator)
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    else
+      AppendMenuW(menu, MF_STRING, i + 1, WideFromGbk(entries[i].caption).c_str());
+  }
+  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTBUTTON, at.x, at.y, 0, Handle(),
+                                    nullptr);
+  DestroyMenu(menu);
+  if (chosen <= 0) return;
+  switch (entries[static_cast<std::size_t>(chosen) - 1].item) {
+    case SysMenuItem::BSF_MINITEM: RunWindowAction(WindowAction::Minimize); break;
+    case SysMenuItem::BSF_MAXITEM: RunWindowAction(WindowAction::Maximize); break;
+    case SysMenuItem::BSF_RESTORE:
+      if (state_.WindowState() != TbsWindowState::wsNormal) RunWindowAction(WindowAction::Restore);
+      else RunWindowAction(WindowAction::ToggleRollUp);
+      break;
+    case SysMenuItem::BSF_ROLLUP: RunWindowAction(WindowAction::ToggleRollUp); break;
+    case SysMenuItem::BSF_MINTOTRAY: RunWindowAction(WindowAction::MinimizeToTray); break;
+    case SysMenuItem::BSF_CLOSE: RunWindowAction(WindowAction::Close); break;
+    case SysMenuItem::Separator: break;
+  }
+}
+
+void TbsSkinForm::RunRequests() {
+  if (inRequests_) return;  // a window action's own messages come back here
+  inRequests_ = true;
+  for (;;) {
+    std::vector<FrameRequest> requests = objects_.TakeRequests();
+    if (requests.empty()) break;
+    for (const FrameRequest& r : requests) {
+      switch (r.kind) {
+        case FrameRequestKind::RedrawObject: RedrawObject(r.object); break;
+        case FrameRequestKind::StartMorphTimer: SetTimer(Handle(), kMorphTimer, 20, nullptr); break;
+        case FrameRequestKind::StartAnimationTimer:
+          SetTimer(Handle(), kAnimationTimer, 25, nullptr);
+          break;
+        case FrameRequestKind::RunWindowAction: RunWindowAction(r.action); break;
+        case FrameRequestKind::CaptureMouse: SetCapture(Handle()); break;
+        case FrameRequestKind::ReleaseCapture:
+          if (GetCapture() == Handle()) ReleaseCapture();
+          break;
+        case FrameRequestKind::DropSystemMenu:
+        case FrameRequestKind::DropObjectMenu: {
+          const TbsActiveSkinObject* o = objects_.ObjectAt(r.object);
+          const Rect b = WindowBounds();
+          POINT at = {b.left + (o ? o->ObjectRect.left : 0), b.top + (o ? o->ObjectRect.bottom : 0)};
+          if (r.kind == FrameRequestKind::DropSystemMenu) ShowSystemMenu(at);
+          objects_.MenuClosed(r.object);
+          break;
+        }
+        case FrameRequestKind::SystemMenuAtCursor: {
+          POINT at;
+          GetCursorPos(&at);
+          ShowSystemMenu(at);
+          break;
+        }
+        default:  // hints and events: the About window uses none
+          break;
+      }
+    }
+  }
+  inRequests_ = false;
 }
 
 // ---- messages -----------------------------------------------------------------
@@ -370,6 +682,7 @@ void TbsSkinForm::StopTimers() {
   KillTimer(Handle(), kMouseTimer);
   KillTimer(Handle(), kMorphTimer);
   KillTimer(Handle(), kAnimationTimer);
+  mouseTimerOn_ = false;
 }
 
 namespace {
@@ -391,42 +704,52 @@ void TbsSkinForm::TellControls(UINT msg, WPARAM data) {
 
 LRESULT TbsSkinForm::WMNCCalcSize(WPARAM wp, LPARAM lp) {
   RECT* r = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
-  const bool tool = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) != 0;
-  const FrameMargins m = skinned_ ? SkinnedMargins(skin_) : PlainMargins(tool);
-  Rect c = ClientRectOf(FromRECT(*r), m);
-  // A window smaller than its margins has an empty client area, not a
-  // reversed one.
-  c.right = std::max(c.right, c.left);
-  c.bottom = std::max(c.bottom, c.top);
-  *r = ToRECT(c);
+  const FrameMargins m = skinned_ ? SkinnedMargins(skin_) : PlainMargins(ToolWindow());
+  *r = ToRECT(ClientRectOf(FromRECT(*r), m));
   return 0;
 }
 
 LRESULT TbsSkinForm::WMNCHitTest(LPARAM lp) {
-  const Rect b = WindowBounds();
-  const Point p{GET_X_LPARAM(lp) - b.left, GET_Y_LPARAM(lp) - b.top};
+  const Point p = WindowPoint(lp);
+  const bool minimized = state_.WindowState() == TbsWindowState::wsMinimized;
+  const bool maximized = state_.WindowState() == TbsWindowState::wsMaximized;
+  int hit;
   if (!skinned_) {
+    PlaceObjects();
     PlainHitInput in;
     in.point = p;
-    in.width = b.Width();
-    in.height = b.Height();
-    in.rolledUp = rolledUp_;
-    in.minimized = state_ == FrameState::Minimized;
-    in.maximized = state_ == FrameState::Maximized;
+    in.width = width_;
+    in.height = height_;
+    in.rolledUp = state_.RollUpState();
+    in.minimized = minimized;
+    in.maximized = maximized;
     in.sizeable = Sizeable();
-    in.captionArea = Rect{3, 3, b.Width() - 3, 3 + kPlainCaptionHeight};
-    return PlainFrameHitTest(in);
+    in.objectUnderMouse = objects_.ObjectUnderMouse() >= 0;
+    in.captionArea = objects_.PlainCaptionArea(width_, ToolWindow());
+    in.captionHeight = ToolWindow() ? kPlainToolCaptionHeight : kPlainCaptionHeight;
+    hit = PlainFrameHitTest(in);
+  } else {
+    PlaceFrameNow();
+    PlaceObjects();
+    FrameHitInput in;
+    in.point = p;
+    in.rolledUp = state_.RollUpState();
+    in.minimized = minimized;
+    in.maximized = maximized;
+    in.sizeable = Sizeable();
+    in.objectUnderMouse = objects_.ObjectUnderMouse() >= 0;
+    in.sizeMoveUnderWay = sizeMove_;
+    in.captionRects = objects_.CaptionRects();
+    in.mask = skinData_->mask.Empty() ? nullptr : &maskStrips_;
+    hit = FrameHitTest(placed_, skin_.borderWidth, in);
   }
-  PlaceFrameNow();
-  FrameHitInput in;
-  in.point = p;
-  in.rolledUp = rolledUp_;
-  in.minimized = state_ == FrameState::Minimized;
-  in.maximized = state_ == FrameState::Maximized;
-  in.sizeable = Sizeable();
-  in.sizeMoveUnderWay = sizeMove_;
-  in.mask = skinData_->mask.Empty() ? nullptr : &maskStrips_;
-  return FrameHitTest(placed_, skin_.borderWidth, in);
+  if (hit == ht::Object && !mouseTimerOn_ && !sizeMove_) {
+    objects_.TrackObjectUnderMouse(p.x, p.y);
+    RunRequests();
+    SetTimer(Handle(), kMouseTimer, 50, nullptr);
+    mouseTimerOn_ = true;
+  }
+  return hit;
 }
 
 void TbsSkinForm::WMSize() {
@@ -436,6 +759,7 @@ void TbsSkinForm::WMSize() {
   if (skinned_) {
     if (width_ >= FrameMinWidth() && height_ >= FrameMinHeight()) {
       PlaceFrameNow();
+      PlaceObjects();
       ShapeWindow();
     }
   } else {
@@ -449,15 +773,45 @@ void TbsSkinForm::WMGetMinMaxInfo(LPARAM lp) {
   mmi->ptMaxTrackSize = POINT{FrameMaxWidth(), FrameMaxHeight()};
 }
 
-LRESULT TbsSkinForm::WMNCLButtonDblClk(WPARAM wp, LPARAM lp) {
-  (void)lp;
-  if (wp != HTCAPTION || !Sizeable()) return 0;
-  if (state_ == FrameState::Minimized) ChangeWindowState(FrameState::Normal);
-  else if (state_ == FrameState::Normal && !rolledUp_ && (BorderIcons & biMaximize))
-    ChangeWindowState(FrameState::Maximized);
-  else if (state_ == FrameState::Maximized) ChangeWindowState(FrameState::Normal);
-  else ToggleRollUp();
-  return 0;
+void TbsSkinForm::WMNCActivate(bool active) {
+  active_ = active;
+  SyncStatus();
+  if (TbsSkinCaptionObject* c = objects_.Caption()) c->SetWindowActive(active);
+  objects_.SetWindowActive(active);
+  objects_.TakeRequests();  // the whole frame is painted next
+  RepaintFrame();
+}
+
+void TbsSkinForm::WMNCLButtonDblClk(WPARAM hit) {
+  objects_.DoubleClick();
+  RunRequests();
+  if (hit != HTCAPTION) return;
+  switch (CaptionDoubleClick(state_.WindowState(), state_.RollUpState(),
+                             (BorderIcons & biMaximize) != 0, Sizeable())) {
+    case CaptionDoubleClickAction::Restore: ChangeWindowState(TbsWindowState::wsNormal); break;
+    case CaptionDoubleClickAction::Maximize: ChangeWindowState(TbsWindowState::wsMaximized); break;
+    case CaptionDoubleClickAction::ToggleRollUp: ToggleRollUp(); break;
+  }
+}
+
+void TbsSkinForm::WMTimer(UINT_PTR id) {
+  HWND hwnd = Handle();
+  if (id == kMouseTimer) {
+    if (sizeMove_) return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    const Point p = WindowPoint(MAKELPARAM(cursor.x, cursor.y));
+    const Rect client = skinned_ ? placed_.client : ClientRectOf(Rect{0, 0, width_, height_},
+                                                                  PlainMargins(ToolWindow()));
+    // Inside the client area no object is under the mouse.
+    if (Contains(client, p)) objects_.TrackObjectUnderMouse(-1, -1);
+    else objects_.TrackObjectUnderMouse(p.x, p.y);
+  } else if (id == kMorphTimer) {
+    if (!objects_.MorphTimerTick()) KillTimer(hwnd, kMorphTimer);
+  } else if (id == kAnimationTimer) {
+    if (!objects_.AnimationTimerTick()) KillTimer(hwnd, kAnimationTimer);
+  }
+  RunRequests();
 }
 
 LRESULT TbsSkinForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -471,11 +825,7 @@ LRESULT TbsSkinForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       WMSize();
       return r;
     }
-    case WM_ACTIVATE: {
-      LRESULT r = DefaultProc(msg, wp, lp);
-      RepaintFrame();
-      return r;
-    }
+    case WM_ACTIVATE:
     case WM_SETTEXT: {
       LRESULT r = DefaultProc(msg, wp, lp);
       RepaintFrame();
@@ -502,34 +852,93 @@ LRESULT TbsSkinForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       else PaintPlainFrame(dc.get());
       return 0;
     }
-    case WM_PRINT: {
+    case WM_PRINT:
       WMPrint(reinterpret_cast<HDC>(wp), lp);
       return 0;
-    }
     case WM_NCACTIVATE:
-      active_ = wp != 0;
-      RepaintFrame();
+      WMNCActivate(wp != 0);
       return TRUE;  // no caption of the system's
     case WM_MOVING:
-      if (state_ == FrameState::Maximized) GetWindowRect(hwnd, reinterpret_cast<RECT*>(lp));
+      if (state_.WindowState() == TbsWindowState::wsMaximized)
+        GetWindowRect(hwnd, reinterpret_cast<RECT*>(lp));
       return TRUE;
     case WM_ENTERSIZEMOVE:
       sizeMove_ = true;
+      objects_.EnterSizeMove();
+      RunRequests();
       KillTimer(hwnd, kMouseTimer);
+      mouseTimerOn_ = false;
       break;
     case WM_EXITSIZEMOVE:
       sizeMove_ = false;
+      objects_.ExitSizeMove();
+      objects_.TakeRequests();
       RepaintFrame();
       break;
+    case WM_NCMOUSEMOVE: {
+      const Point p = WindowPoint(lp);
+      objects_.MouseMove(p.x, p.y);
+      RunRequests();
+      break;
+    }
+    case WM_MOUSEMOVE:
+      // While an object holds the capture the mouse reports here: keep its
+      // mouse-over state current.
+      if (GetCapture() == hwnd && objects_.CapturedObject() >= 0) {
+        POINT s = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+        ClientToScreen(hwnd, &s);
+        const Point p = WindowPoint(MAKELPARAM(s.x, s.y));
+        objects_.TrackObjectUnderMouse(p.x, p.y);
+        objects_.MouseMove(p.x, p.y);
+        RunRequests();
+        return 0;
+      }
+      break;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN: {
+      const Point p = WindowPoint(lp);
+      objects_.MouseDown(p.x, p.y, msg == WM_NCLBUTTONDOWN ? TMouseButton::mbLeft
+                                                            : TMouseButton::mbRight);
+      RunRequests();
+      if (msg == WM_NCRBUTTONDOWN) return 0;
+      if (wp != HTCAPTION && wp != HTLEFT && wp != HTRIGHT && wp != HTTOP && wp != HTBOTTOM &&
+          wp != HTTOPLEFT && wp != HTTOPRIGHT && wp != HTBOTTOMLEFT && wp != HTBOTTOMRIGHT)
+        return 0;
+      break;  // the system moves or sizes the window
+    }
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONUP:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+      const bool nc = msg == WM_NCLBUTTONUP || msg == WM_NCRBUTTONUP;
+      const bool captured = objects_.CapturedObject() >= 0;
+      const Point p = nc ? WindowPoint(lp) : Point{-1, -1};
+      objects_.MouseUp(p.x, p.y, msg == WM_NCLBUTTONUP || msg == WM_LBUTTONUP
+                                     ? TMouseButton::mbLeft
+                                     : TMouseButton::mbRight);
+      RunRequests();
+      if (nc || captured) return 0;
+      break;
+    }
+    case WM_NCRBUTTONDBLCLK:
+      return 0;
     case WM_NCLBUTTONDBLCLK:
-      return WMNCLButtonDblClk(wp, lp);
+      WMNCLButtonDblClk(wp);
+      return 0;
+    case WM_CONTEXTMENU:
+      return 0;  // the frame's menu is its own
     case WM_TIMER:
-      if (wp == kMouseTimer || wp == kMorphTimer || wp == kAnimationTimer) return 0;
+      if (wp == kMouseTimer || wp == kMorphTimer || wp == kAnimationTimer) {
+        WMTimer(wp);
+        return 0;
+      }
       break;
     default:
       if (msg == SkinChanging && reinterpret_cast<TbsSkinData*>(wp) == skinData_) {
         skinned_ = false;
         StopTimers();
+        objects_.SkinChanging();
+        RunRequests();
         TellControls(msg, wp);
         return 0;
       }

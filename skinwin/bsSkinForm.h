@@ -1,31 +1,24 @@
 // TbsSkinForm: takes over a form's window procedure and draws everything
-// outside its client area from a skin (frame, shape, caption objects), or a
-// plain raised frame without one; answers hit tests, keeps the size limits
-// and runs the window states itself.
+// outside its client area from a skin (frame, shape, caption and its
+// buttons), or a plain raised frame with built-in buttons without one;
+// answers hit tests, keeps the size limits and runs the window states
+// itself. The decisions are the portable core's; this class carries them out.
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
+#include <string>
 #include <vector>
 
+#include "skin/bsFrameObjects.h"
+#include "skin/bsFrameState.h"
 #include "skin/bsSkinData.h"
+#include "skin/bsSystemMenu.h"
 #include "skin/bsUtils.h"
+#include "win32/handles.h"
 #include "win32/window.h"
 
 namespace bs {
-
-// The caption buttons and system menu items a form allows (bits of BorderIcons).
-enum TbsBorderIcon : unsigned {
-  biSystemMenu = 1,
-  biMinimize = 2,
-  biMaximize = 4,
-  biRollUp = 8,
-  biMinimizeToTray = 16,
-};
-
-// The frame's own window states.
-enum class FrameState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 // Timer ids the frame uses on its form's window; the form keeps the rest.
 constexpr UINT_PTR kMouseTimer = 0x5B01;      // 50 ms: the object under the mouse
@@ -46,7 +39,7 @@ class TbsFormNotifier : public TbsSkinDataObserver {
 
 class TbsSkinForm : public vellumo::Window {
  public:
-  TbsSkinForm() = default;
+  TbsSkinForm();
   ~TbsSkinForm() override;
 
   // Takes over form's window procedure and removes its caption and border
@@ -57,25 +50,29 @@ class TbsSkinForm : public vellumo::Window {
   void SetSkinData(TbsSkinData* data);
   TbsSkinData* SkinData() const { return skinData_; }
 
-  unsigned BorderIcons = biSystemMenu | biMinimize | biMaximize | biRollUp;
+  TbsBorderIcons BorderIcons = kDefaultBorderIcons;
   int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
   int ClientWidth = 0, ClientHeight = 0;
   bool MaximizeOnFullScreen = false;
+  bool HideCaptionButtons = false;
+  bool ShowIcon = false;
+  // The plain frame's caption fonts (active, inactive).
+  std::wstring DefCaptionFontName = L"宋体";
+  int DefCaptionFontHeight = 14;
 
   bool Skinned() const { return skinned_; }
-  FrameState WindowState() const { return state_; }
-  bool RollUpState() const { return rolledUp_; }
+  TbsWindowState WindowState() const { return state_.WindowState(); }
+  bool RollUpState() const { return state_.RollUpState(); }
   const PlacedFrame& Placed() const { return placed_; }
+  const TbsFrameObjects& Objects() const { return objects_; }
 
   void ApplySkin();
-  void ChangeWindowState(FrameState state);
+  void ChangeWindowState(TbsWindowState state);
   void ToggleRollUp();
   int FrameMinWidth() const;
   int FrameMinHeight() const;
   int FrameMaxWidth() const;
   int FrameMaxHeight() const;
-  // The frame as it paints it, for a window of the current size (tests).
-  Picture RenderCurrentFrame() const;
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -88,23 +85,36 @@ class TbsSkinForm : public vellumo::Window {
   void WMGetMinMaxInfo(LPARAM lp);
   void WMEraseBkgnd(HDC dc);
   void WMPrint(HDC dc, LPARAM flags);
-  LRESULT WMNCLButtonDblClk(WPARAM wp, LPARAM lp);
+  void WMNCActivate(bool active);
+  void WMNCLButtonDblClk(WPARAM hit);
+  void WMTimer(UINT_PTR id);
 
   void NudgeFrame();
   void PlaceFrameNow();
+  void PlaceObjects();
   void ShapeWindow();
   void PaintFrame(HDC dc);
   void PaintPlainFrame(HDC dc);
+  void DrawCaptionText(HDC dc);
+  void DrawPlainButton(HDC dc, const TbsSkinStdButtonObject& button);
+  void RedrawObject(int index);
   void RepaintFrame();
   void StopTimers();
   // Tells the form's skinned controls (its child windows) of a skin change.
   void TellControls(UINT msg, WPARAM data);
+  // Carries out what the objects asked for.
+  void RunRequests();
+  void RunWindowAction(WindowAction action);
+  void ShowSystemMenu(POINT at);
+  void SyncStatus();
 
   FrameLimitInputs LimitInputs() const;
-  Rect WorkArea() const;
+  MonitorArea Monitor() const;
   Rect WindowBounds() const;
+  Point WindowPoint(LPARAM screen) const;
   bool Sizeable() const;
-  const Picture& FrameSource() const;
+  bool ToolWindow() const;
+  void SetBounds(const Rect& r);
   const FrameStrips& Strips() const;
 
   TbsSkinData* skinData_ = nullptr;
@@ -112,14 +122,15 @@ class TbsSkinForm : public vellumo::Window {
   FrameSkin skin_;
   PlacedFrame placed_;
   int width_ = 0, height_ = 0;
-  FrameState state_ = FrameState::Normal;
-  bool rolledUp_ = false;
-  int rollUpHeight_ = 0;
-  RECT restoreBounds_ = {};  // empty when none is remembered
+  TbsFrameWindowState state_;
+  TbsFrameObjects objects_;
   bool active_ = false;
   bool sizeMove_ = false;
+  bool mouseTimerOn_ = false;
+  bool inRequests_ = false;
   FrameStrips maskStrips_;
-  // The frame strips for the last size and activity, made once for them.
+  // The frame strips (objects not drawn) for the last size and activity,
+  // made once for them.
   mutable FrameStrips strips_;
   mutable int stripsWidth_ = -1, stripsHeight_ = -1;
   mutable bool stripsActive_ = false;

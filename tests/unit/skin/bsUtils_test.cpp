@@ -215,6 +215,11 @@ TEST(Frame, MarginsAndLimitsOfTheAboutSkin) {
   EXPECT_EQ(m.bottom, 9);
   EXPECT_EQ(ClientRectOf(Rect{100, 50, 758, 461}, m), (Rect{113, 96, 746, 452}));
   EXPECT_EQ(ClientRectOf(Rect{0, 0, 300, 200}, PlainMargins(false)), (Rect{3, 22, 297, 197}));
+  // Smaller than its margins: an empty client rectangle inside the window.
+  const Rect tiny = ClientRectOf(Rect{100, 50, 120, 60}, m);
+  EXPECT_TRUE(tiny.IsEmpty());
+  EXPECT_EQ(tiny, (Rect{113, 60, 113, 60}));
+  EXPECT_EQ(ClientRectOf(Rect{0, 0, 2, 2}, PlainMargins(false)), (Rect{2, 2, 2, 2}));
 
   FrameLimitInputs in;
   in.skinned = true;
