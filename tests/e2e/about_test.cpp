@@ -226,4 +226,152 @@ TEST(AboutWindow, FramePixelsOnScreenEqualThePortableFrame) {
   }
 }
 
+// The first object of a caption button command.
+const bs::TbsSkinStdButtonObject* Button(const PortableObjects& o, bs::TbsStdCommand command) {
+  for (const auto& obj : o.objects.Objects)
+    if (auto* b = dynamic_cast<const bs::TbsSkinStdButtonObject*>(obj.get()); b && b->command == command)
+      return b;
+  throw e2e::Failure("the skin has no such caption button");
+}
+
+POINT Centre(const RECT& window, const bs::Rect& r) {
+  return POINT{window.left + (r.left + r.right) / 2, window.top + (r.top + r.bottom) / 2};
+}
+
+bool BoundsAre(HWND hwnd, const RECT& want) {
+  const RECT b = e2e::WindowRect(hwnd);
+  return EqualRect(&b, &want);
+}
+
+std::string Text(const RECT& r) {
+  return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+         "," + std::to_string(r.bottom);
+}
+
+// The bounds of the maximised window by the portable rule, from this screen.
+RECT MaximizedHere(HWND hwnd) {
+  MONITORINFO mi = {};
+  mi.cbSize = sizeof mi;
+  GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &mi);
+  const bs::Rect r = bs::MaximizedBounds(
+      bs::MonitorArea{bs::FromRECT(mi.rcMonitor), bs::FromRECT(mi.rcWork),
+                      (mi.dwFlags & MONITORINFOF_PRIMARY) != 0},
+      false);
+  return bs::ToRECT(r);
+}
+
+// A point of the window, in its shape, where the portable hit test answers
+// hit, searched from the bottom-right corner inwards.
+POINT GripPoint(const RECT& b, int hit) {
+  const int w = b.right - b.left, h = b.bottom - b.top;
+  const bs::TbsSkinData& skin = AboutSkinData();
+  const bs::FrameSkin fs = bs::FrameSkinOf(skin);
+  const bs::PlacedFrame placed = bs::PlaceFrame(fs, w, h);
+  const bs::FrameStrips mask = bs::BuildMaskStrips(skin.mask, fs, w, h);
+  for (int d = 1; d < 20; ++d)
+    for (int e = 1; e <= d; ++e)
+      for (POINT p : {POINT{w - d, h - e}, POINT{w - e, h - d}}) {
+        if (!bs::PointInShape(mask, placed, p.x, p.y)) continue;
+        bs::FrameHitInput in;
+        in.point = bs::Point{p.x, p.y};
+        in.sizeable = true;
+        in.mask = &mask;
+        if (bs::FrameHitTest(placed, fs.borderWidth, in) == hit) return POINT{b.left + p.x, b.top + p.y};
+      }
+  throw e2e::Failure("no point of the frame answers hit test " + std::to_string(hit));
+}
+
+class AboutMouse : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetForegroundWindow(a.hwnd);
+    ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == a.hwnd; }));
+    a.p.Idle();
+  }
+  // Waits for the bounds; on failure says what they are.
+  void ExpectBounds(const RECT& want) {
+    EXPECT_TRUE(e2e::WaitFor([&] { return BoundsAre(a.hwnd, want); }, 3000))
+        << "bounds " << Text(a.Bounds()) << ", want " << Text(want);
+  }
+  About a;
+};
+
+TEST_F(AboutMouse, CaptionDragMovesBorderDragsSizeWithinTheLimits) {
+  const RECT b = a.Bounds();
+  const int w = b.right - b.left, h = b.bottom - b.top;
+  const PortableObjects o(w, h, true);
+  const bs::Rect caption = o.objects.CaptionRects().at(0);
+  const POINT grip = {b.left + caption.right - 20, b.top + (caption.top + caption.bottom) / 2};
+  e2e::Drag(grip, POINT{grip.x + 40, grip.y + 30});
+  ExpectBounds(RECT{b.left + 40, b.top + 30, b.right + 40, b.bottom + 30});
+
+  const RECT moved = a.Bounds();
+  const POINT right = {moved.right - 2, moved.top + h / 2};
+  e2e::Drag(right, POINT{right.x + 50, right.y});
+  ExpectBounds(RECT{moved.left, moved.top, moved.right + 50, moved.bottom});
+
+  // The corner dragged far in stops at the minimum: the picture's width,
+  // its height less the client rectangle's.
+  const RECT wide = a.Bounds();
+  const POINT corner = GripPoint(wide, bs::ht::BottomRight);
+  e2e::Drag(corner, POINT{wide.left + 60, wide.top + 20});
+  ExpectBounds(RECT{wide.left, wide.top, wide.left + 277, wide.top + 55});
+}
+
+TEST_F(AboutMouse, DoubleClickAndMaximizeButtonMaximizeToTheWorkAreaAndRestore) {
+  const RECT b = a.Bounds();
+  const PortableObjects o(b.right - b.left, b.bottom - b.top, true);
+  const bs::Rect caption = o.objects.CaptionRects().at(0);
+  e2e::DoubleClickAt(POINT{b.left + caption.right - 20, b.top + (caption.top + caption.bottom) / 2});
+  const RECT max = MaximizedHere(a.hwnd);
+  ExpectBounds(max);
+  // Maximised, the caption no longer drags.
+  const POINT grip = {max.left + 300, max.top + 15};
+  e2e::Drag(grip, POINT{grip.x + 30, grip.y + 30});
+  ExpectBounds(max);
+  e2e::DoubleClickAt(grip);
+  ExpectBounds(b);
+
+  const POINT maxButton = Centre(b, Button(o, bs::TbsStdCommand::cmMaximize)->ObjectRect);
+  e2e::MouseMoveTo(maxButton.x, maxButton.y);
+  e2e::MouseButton(true, true);
+  e2e::MouseButton(true, false);
+  ExpectBounds(max);
+  const PortableObjects big(max.right - max.left, max.bottom - max.top, true);
+  const POINT restore = Centre(max, Button(big, bs::TbsStdCommand::cmMaximize)->ObjectRect);
+  e2e::MouseMoveTo(restore.x, restore.y);
+  e2e::MouseButton(true, true);
+  e2e::MouseButton(true, false);
+  ExpectBounds(b);
+}
+
+TEST_F(AboutMouse, CloseActsOnlyWhenReleasedOverIt) {
+  const RECT b = a.Bounds();
+  const PortableObjects o(b.right - b.left, b.bottom - b.top, true);
+  const bs::TbsSkinStdButtonObject* close = Button(o, bs::TbsStdCommand::cmClose);
+  const POINT at = Centre(b, close->ObjectRect);
+  e2e::MouseMoveTo(at.x, at.y);
+  // Hovered, the button fades to its mouse-over picture.
+  const bs::Picture hover = bs::CropPicture(*close->ExtraPicture, close->activeskinrect);
+  const RECT button = RECT{b.left + close->ObjectRect.left, b.top + close->ObjectRect.top,
+                           b.left + close->ObjectRect.right, b.top + close->ObjectRect.bottom};
+  EXPECT_TRUE(e2e::WaitFor([&] { return ScreenShot(button).pixels == hover.pixels; }, 2000));
+
+  e2e::MouseButton(true, true);
+  e2e::MouseMoveTo(b.left + 300, b.top + 200);  // off the button, into the client area
+  e2e::MouseButton(true, false);
+  a.p.Idle();
+  Sleep(200);
+  EXPECT_TRUE(IsWindowVisible(a.hwnd));
+
+  // A second press this soon would be a double click, which a caption
+  // button does not take as a press.
+  Sleep(GetDoubleClickTime() + 50);
+  e2e::MouseMoveTo(at.x, at.y);
+  e2e::MouseButton(true, true);
+  e2e::MouseButton(true, false);
+  EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindowVisible(a.hwnd); }));
+  EXPECT_TRUE(IsWindow(a.hwnd));
+}
+
 }  // namespace

@@ -246,6 +246,57 @@ void Click(HWND button) {
     throw Failure("cannot click button " + HandleText(button) + ": it is gone");
 }
 
+// ---- the mouse ----------------------------------------------------------------
+
+namespace {
+void SendMouse(DWORD flags, int x = 0, int y = 0) {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  if (flags & MOUSEEVENTF_ABSOLUTE) {
+    // 0..65535 across the primary screen, rounded up so that the system's
+    // truncating conversion back lands on the pixel itself.
+    const LONGLONG cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = static_cast<LONG>((x * 65536LL + cx - 1) / cx);
+    in.mi.dy = static_cast<LONG>((y * 65536LL + cy - 1) / cy);
+  }
+  if (SendInput(1, &in, sizeof in) != 1) throw Failure("SendInput refused the mouse input");
+}
+}  // namespace
+
+void MouseMoveTo(int x, int y) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y);
+  POINT now = {};
+  if (!WaitFor([&] { return GetCursorPos(&now) && now.x == x && now.y == y; }, 2000))
+    throw Failure("the cursor did not reach " + std::to_string(x) + "," + std::to_string(y) +
+                  " but " + std::to_string(now.x) + "," + std::to_string(now.y));
+}
+
+void MouseButton(bool left, bool down) {
+  SendMouse(left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
+                 : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP));
+  Sleep(30);
+}
+
+void Drag(POINT from, POINT to) {
+  MouseMoveTo(from.x, from.y);
+  MouseButton(true, true);
+  for (int i = 1; i <= 8; ++i) {
+    MouseMoveTo(from.x + (to.x - from.x) * i / 8, from.y + (to.y - from.y) * i / 8);
+    Sleep(20);
+  }
+  MouseButton(true, false);
+}
+
+void DoubleClickAt(POINT at) {
+  MouseMoveTo(at.x, at.y);
+  for (int i = 0; i < 2; ++i) {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+  }
+  Sleep(50);
+}
+
 // ---- the program ------------------------------------------------------------
 
 Program::Program(const std::wstring& args, const std::wstring& workDir,

@@ -169,6 +169,13 @@ std::vector<HWND> Children(HWND parent, const wchar_t* className);
 // Clicks a button without hanging on a target that blocks afterwards.
 void Click(HWND button);
 
+// The real mouse, through SendInput, at screen points.
+void MouseMoveTo(int x, int y);
+void MouseButton(bool left, bool down);
+// Press at from, move to to in steps, release there.
+void Drag(POINT from, POINT to);
+void DoubleClickAt(POINT at);
+
 std::string Utf8(const std::wstring& text);
 
 }  // namespace e2e
