@@ -4,17 +4,20 @@
 
 namespace bs {
 
+const TbsDataSkinMenuItem* MenuItemDescriptorOf(const TbsSkinData* data) {
+  if (data == nullptr || data->Empty()) return nullptr;
+  for (const auto& d : data->ObjectDescriptors)
+    if (const auto* item = dynamic_cast<const TbsDataSkinMenuItem*>(d.get())) return item;
+  return nullptr;
+}
+
 std::optional<PopupSkin> PopupSkinOf(const TbsSkinData* data) {
   if (data == nullptr || data->Empty()) return std::nullopt;
   const TbsDataSkinPopupWindow& w = data->PopupWindow;
   if (w.windowpictureindex == -1) return std::nullopt;
   const Picture* picture = data->ExtraPicture(w.windowpictureindex);
   if (picture == nullptr) return std::nullopt;
-  const TbsDataSkinMenuItem* item = nullptr;
-  for (const auto& d : data->ObjectDescriptors) {
-    item = dynamic_cast<const TbsDataSkinMenuItem*>(d.get());
-    if (item != nullptr) break;
-  }
+  const TbsDataSkinMenuItem* item = MenuItemDescriptorOf(data);
   if (item == nullptr) return std::nullopt;
   PopupSkin s;
   s.windowPicture = Size{picture->width, picture->height};

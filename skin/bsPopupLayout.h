@@ -24,6 +24,8 @@ struct PopupSkin {
   Rect dividerRect;
   Rect textRect;
 };
+// The skin's first menuitem object, or null.
+const TbsDataSkinMenuItem* MenuItemDescriptorOf(const TbsSkinData* data);
 // The skinned geometry, or none (the plain look) when the skin has no
 // [POPUPWINDOW] picture or no menuitem object.
 std::optional<PopupSkin> PopupSkinOf(const TbsSkinData* data);
