@@ -3,11 +3,10 @@
 // the whole window's control pictures, the layout of a 100-item level and
 // the keyboard round it.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "bench/storedskin.h"
 #include "bench/timing.h"
 #include "skin/bsAboutLayout.h"
 #include "skin/bsButtonLook.h"
@@ -24,15 +23,8 @@ bs::Size SizeOf(const bs::Rect& r) { return bs::Size{r.Width(), r.Height()}; }
 
 int main(int argc, char** argv) {
   const char* path = argc > 1 ? argv[1] : VELLUMO_ABOUT_SKIN;
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in),
-                                       std::istreambuf_iterator<char>()};
-  if (data.empty()) {
-    std::fprintf(stderr, "bench_controls: cannot read %s\n", path);
-    return 1;
-  }
   bs::TbsCompressedStoredSkin stored;
-  stored.CompressedData.WriteBuffer(data.data(), data.size());
+  if (!ReadStoredSkin("bench_controls", path, stored)) return 1;
   bs::TbsSkinData skin;
   skin.LoadFromStoredSkin(stored);
   const bs::SystemColors colours;

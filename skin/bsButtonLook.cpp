@@ -63,6 +63,18 @@ bool ShowFade(ButtonLook& look, const ControlSection& s, const ButtonSection& b,
   return true;
 }
 
+void ShowNormal(ButtonLook& look, const ControlSection& s, const ButtonSection& b, bool enabled,
+                Size size) {
+  Show(look, s, ButtonPicture::Normal, b.normal, enabled ? b.normalColour : b.disabledColour,
+       size);
+}
+
+ButtonLook WithImageFlags(ButtonLook look) {
+  look.imagePressed = look.pressed;
+  look.imageActive = look.active;
+  return look;
+}
+
 void PlainFrameAndFill(ButtonLook& look, Size size) {
   if (!look.hasFill && !look.hasFrame) return;
   look.picture = Picture(size.width, size.height, look.fillColour);
@@ -122,12 +134,9 @@ ButtonLook PushButtonLook(const ControlSection& s, const ButtonLookState& st,
   } else if (b.fades && st.morphFactor == 1) {
     Show(look, s, ButtonPicture::Active, b.active, b.activeColour, size);
   } else {
-    Show(look, s, ButtonPicture::Normal, b.normal,
-         st.enabled ? b.normalColour : b.disabledColour, size);
+    ShowNormal(look, s, b, st.enabled, size);
   }
-  look.imagePressed = look.pressed;
-  look.imageActive = look.active;
-  return look;
+  return WithImageFlags(look);
 }
 
 ButtonLook SpeedButtonLook(const ControlSection& s, const ButtonLookState& st,
@@ -174,12 +183,9 @@ ButtonLook SpeedButtonLook(const ControlSection& s, const ButtonLookState& st,
   } else if (!st.enabled && !b.disabled.IsEmpty()) {
     Show(look, s, ButtonPicture::Disabled, b.disabled, b.disabledColour, size);
   } else {
-    Show(look, s, ButtonPicture::Normal, b.normal,
-         st.enabled ? b.normalColour : b.disabledColour, size);
+    ShowNormal(look, s, b, st.enabled, size);
   }
-  look.imagePressed = look.pressed;
-  look.imageActive = look.active;
-  return look;
+  return WithImageFlags(look);
 }
 
 ButtonContent PlaceButtonContent(const ButtonLook& look, const GlyphSpec& g, Size text,

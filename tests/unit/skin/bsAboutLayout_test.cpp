@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "aboutskin_fixture.h"
+#include "control_test_support.h"
 #include "skin/bsAlign.h"
 
 namespace bs {

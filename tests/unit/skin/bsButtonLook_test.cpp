@@ -2,17 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "aboutskin_fixture.h"
+#include "control_test_support.h"
 
 namespace bs {
 namespace {
 
 const SystemColors kColours;
 const Pixel kWhite = Rgb(255, 255, 255);
-
-bool SamePixels(const Picture& a, const Picture& b) {
-  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
-}
 
 struct PushButton : ::testing::Test {
   ControlSection s = LookUpSection(&AboutSkin(), "button");

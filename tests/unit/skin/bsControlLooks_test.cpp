@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "aboutskin_fixture.h"
+#include "control_test_support.h"
 #include "skin/bsButtonLook.h"
 #include "skin/bsControlSection.h"
 #include "skin/bsPanelLook.h"
@@ -9,10 +9,6 @@ namespace bs {
 namespace {
 
 const SystemColors kColours;
-
-bool SamePixels(const Picture& a, const Picture& b) {
-  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
-}
 
 TEST(SectionLookUp, InForceOnlyWithSkinAndExactName) {
   EXPECT_FALSE(LookUpSection(nullptr, "panel").InForce());

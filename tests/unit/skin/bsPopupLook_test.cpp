@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "aboutskin_fixture.h"
+#include "control_test_support.h"
 
 namespace bs {
 namespace {
 
 const SystemColors kColours;
-
-bool SamePixels(const Picture& a, const Picture& b) {
-  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
-}
 
 TEST(PopupLook, PlainLevelBackground) {
   LevelLayout l;

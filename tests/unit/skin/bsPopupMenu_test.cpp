@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "aboutskin_fixture.h"
+#include "control_test_support.h"
 #include "skin/bsEditLook.h"
 #include "skin/bsMenuSession.h"
 

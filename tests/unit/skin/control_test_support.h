@@ -1,5 +1,5 @@
-// Skins for the control and menu tests: the About window's embedded skin,
-// and small skins made from an INI text and extra pictures.
+// Support for the control and menu tests: the About window's embedded skin,
+// small skins made from an INI text and extra pictures, picture equality.
 #pragma once
 
 #include <fstream>
@@ -9,6 +9,10 @@
 #include <vector>
 
 #include "skin/bsSkinData.h"
+
+inline bool SamePixels(const bs::Picture& a, const bs::Picture& b) {
+  return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
+}
 
 inline const bs::TbsSkinData& AboutSkin() {
   static const bs::TbsSkinData* skin = [] {
