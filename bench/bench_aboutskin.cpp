@@ -3,25 +3,17 @@
 // control pictures at the window's designed size (client 658 x 411).
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "bench/storedskin.h"
 #include "bench/timing.h"
 #include "skin/bsSkinData.h"
 #include "tools/skininfo.h"
 
 int main(int argc, char** argv) {
   const char* path = argc > 1 ? argv[1] : VELLUMO_ABOUT_SKIN;
-  std::ifstream in(path, std::ios::binary);
-  const std::vector<std::uint8_t> data{std::istreambuf_iterator<char>(in),
-                                       std::istreambuf_iterator<char>()};
-  if (data.empty()) {
-    std::fprintf(stderr, "bench_aboutskin: cannot read %s\n", path);
-    return 1;
-  }
   bs::TbsCompressedStoredSkin stored;
-  stored.CompressedData.WriteBuffer(data.data(), data.size());
+  if (!ReadStoredSkin("bench_aboutskin", path, stored)) return 1;
   std::size_t sink = 0;
   constexpr int kRuns = 50;
 
@@ -72,7 +64,7 @@ int main(int argc, char** argv) {
     sink += bs::BuildEditPicture(*controls, eg, edit->skinrect, 570).pixels.size();
   });
 
-  std::printf("stored skin: %zu bytes compressed\n", data.size());
+  std::printf("stored skin: %zu bytes compressed\n", stored.CompressedData.Bytes().size());
   std::printf("inflate: %.0f us\n", inflate);
   std::printf("inflate and load (pictures, %zu objects, %zu controls): %.0f us\n",
               skin.ObjectDescriptors.size(), skin.ControlDescriptors.size(), load);
