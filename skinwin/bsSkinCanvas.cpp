@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skinwin/bsPaint.h"
+
 namespace bs {
 
 std::wstring WideFromGbk(const std::string& s) {
@@ -44,13 +46,7 @@ SystemColors CurrentSystemColors() {
 TbsCanvas::TbsCanvas(int width, int height)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), clip_{0, 0, width_, height_} {
   if (width_ == 0 || height_ == 0) return;
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = width_;
-  bi.bmiHeader.biHeight = -height_;  // top row first, as Picture keeps them
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;      // 0x00RRGGBB is B, G, R, 0 in memory
-  bi.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO bi = TopDown32(width_, height_);
   dc_.reset(CreateCompatibleDC(nullptr));
   void* bits = nullptr;
   bitmap_.reset(CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));

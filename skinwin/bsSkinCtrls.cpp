@@ -121,21 +121,26 @@ void TbsSkinControl::UpdateRegion() {
   if (rgn && !SetWindowRgn(hwnd, rgn, TRUE)) DeleteObject(rgn);
 }
 
+// The control and the window-less ones it hosts, off-screen, then r of it
+// to dc in one step.
+void TbsSkinControl::PaintTo(HDC dc, const Rect& r) {
+  const Size size = ClientSize();
+  if (size.width <= 0 || size.height <= 0) return;
+  LookUp();
+  TbsCanvas canvas(size.width, size.height);
+  PaintControl(canvas);
+  for (TbsGraphicControl* g : graphics_) {
+    if (!g->Visible()) continue;
+    TbsCanvas::Place place(canvas, g->Bounds());
+    g->Paint(canvas);
+  }
+  canvas.CopyTo(dc, r);
+}
+
 void TbsSkinControl::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(Handle(), &ps);
-  const Size size = ClientSize();
-  if (size.width > 0 && size.height > 0) {
-    LookUp();
-    TbsCanvas canvas(size.width, size.height);
-    PaintControl(canvas);
-    for (TbsGraphicControl* g : graphics_) {
-      if (!g->Visible()) continue;
-      TbsCanvas::Place place(canvas, g->Bounds());
-      g->Paint(canvas);
-    }
-    canvas.CopyTo(dc, FromRECT(ps.rcPaint));
-  }
+  PaintTo(dc, FromRECT(ps.rcPaint));
   EndPaint(Handle(), &ps);
 }
 
@@ -266,19 +271,9 @@ LRESULT TbsSkinControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT:
       Paint();
       return 0;
-    case WM_PRINTCLIENT: {
-      const Size size = ClientSize();
-      TbsCanvas canvas(size.width, size.height);
-      LookUp();
-      PaintControl(canvas);
-      for (TbsGraphicControl* g : graphics_) {
-        if (!g->Visible()) continue;
-        TbsCanvas::Place place(canvas, g->Bounds());
-        g->Paint(canvas);
-      }
-      canvas.CopyTo(reinterpret_cast<HDC>(wp), Rect{0, 0, size.width, size.height});
+    case WM_PRINTCLIENT:
+      PaintTo(reinterpret_cast<HDC>(wp), Rect{0, 0, ClientSize().width, ClientSize().height});
       return 0;
-    }
     case WM_ENABLE:
       EnabledChanged();
       return 0;

@@ -86,6 +86,7 @@ class TbsSkinControl : public vellumo::Window {
   virtual void MouseLeft() {}
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void Paint();
+  void PaintTo(HDC dc, const Rect& r);
   bool MouseInside() const { return mouseInside_; }
 
  private:

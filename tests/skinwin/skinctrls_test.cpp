@@ -19,6 +19,7 @@
 #include "skinwin/bsSkinButtons.h"
 #include "skinwin/bsSkinPanel.h"
 #include "tests/skinwin/gdicount.h"
+#include "tests/skinwin/pump.h"
 #include "win32/window.h"
 
 namespace {
@@ -33,16 +34,7 @@ class Form : public vellumo::Window {
   }
 };
 
-void Pump() {
-  MSG m;
-  for (int round = 0; round < 3; ++round) {
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&m);
-      DispatchMessageW(&m);
-    }
-    Sleep(5);
-  }
-}
+using skintest::Pump;
 
 void LoadAboutSkin(bs::TbsSkinData& data) {
   std::ifstream in(ABOUT_SKIN, std::ios::binary);
