@@ -29,6 +29,7 @@ void Taboutform::FormCreate() {
   notifier_.SetForm(Handle());
   bsSkinData1.AddObserver(&notifier_);
   bsSkinForm1.SetSkinData(&bsSkinData1);
+  CreateControls();
   LoadStoredSkin();
   FitToClient();
 }
@@ -76,6 +77,11 @@ LRESULT Taboutform::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       ShowWindow(Handle(), SW_HIDE);  // lives until the program ends
       return 0;
+    case WM_SIZE:
+      LayOutControls();
+      break;
+    case kAboutHandlerCalls:
+      return wp < kAboutHandlerCount ? HandlerCalls(static_cast<AboutHandler>(wp)) : -1;
   }
   return DefaultProc(msg, wp, lp);
 }

@@ -5,8 +5,14 @@
 
 #include <windows.h>
 
+#include <array>
+
+#include "about/abouthandlers.h"
 #include "skin/bsSkinData.h"
+#include "skinwin/bsSkinBoxCtrls.h"
+#include "skinwin/bsSkinButtons.h"
 #include "skinwin/bsSkinForm.h"
+#include "skinwin/bsSkinPanel.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -31,6 +37,29 @@ class Taboutform : public Window {
   bs::TbsSkinData bsSkinData1;
   bs::TbsSkinForm bsSkinForm1;
 
+  // ---- The skinned controls (aboutform_controls.cpp) ----
+  bs::TbsSkinPanel bsSkinPanel1;  // address bar: no skin data, the plain look
+  bs::TbsSkinPanel bsSkinPanel2;  // holds the label
+  bs::TbsSkinStdLabel note;
+  bs::TbsSkinEdit Edit_input;
+  bs::TbsSkinButton bsSkinButton1;
+  bs::TbsSkinPanel bsSkinPanel3;  // the bottom row
+  bs::TbsSkinSpeedButton bsSkinSB_backword, bsSkinSB_forward, bsSkinSB_about, bsSkinSB_home,
+      bsSkinSB_email, bsSkinSB_bbs, bsSkinSpeedButton1;
+  // The middle of the client area, where the browser pane goes.
+  bs::Rect BrowserArea() const { return browserArea_; }
+
+  void bsSkinButton1Click();
+  void Edit_inputKeyDown(WORD& key);
+  void bsSkinSB_backwordClick();
+  void bsSkinSB_forwardClick();
+  void bsSkinSB_aboutClick();
+  void bsSkinSB_homeClick();
+  void bsSkinSB_emailClick();
+  void bsSkinSB_bbsClick();
+  void bsSkinSpeedButton1Click();
+  int HandlerCalls(AboutHandler h) const { return handlerCalls_[h]; }
+
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -41,6 +70,24 @@ class Taboutform : public Window {
   HINSTANCE instance_ = nullptr;
   bs::TbsFormNotifier notifier_;
   UniqueFont font_;
+
+  // ---- The skinned controls (aboutform_controls.cpp) ----
+  // Lays the controls out again after the skin changed their sizes.
+  class ControlsRelayout : public bs::TbsSkinDataObserver {
+   public:
+    explicit ControlsRelayout(Taboutform& form) : form_(form) {}
+    void SkinDataNotify(bs::TbsSkinData& sender, unsigned message, int param) override;
+
+   private:
+    Taboutform& form_;
+  };
+  void CreateControls();
+  void LayOutControls();
+  bs::Picture LoadGlyph(const wchar_t* name) const;
+  void Record(AboutHandler h) { ++handlerCalls_[h]; }
+  ControlsRelayout relayout_{*this};
+  bs::Rect browserArea_;
+  std::array<int, kAboutHandlerCount> handlerCalls_ = {};
 };
 
 }  // namespace vellumo

@@ -4,8 +4,6 @@
 
 namespace bs {
 
-namespace {
-
 BITMAPINFO TopDown32(int width, int height) {
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof bi.bmiHeader;
@@ -16,8 +14,6 @@ BITMAPINFO TopDown32(int width, int height) {
   bi.bmiHeader.biCompression = BI_RGB;
   return bi;
 }
-
-}  // namespace
 
 void DrawPicture(HDC dc, int x, int y, const Picture& picture) {
   if (picture.Empty()) return;

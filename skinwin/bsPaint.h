@@ -9,6 +9,9 @@
 
 namespace bs {
 
+// The header of a top-down 32-bit picture: rows as Picture keeps them.
+BITMAPINFO TopDown32(int width, int height);
+
 // Copies the picture (or its part from) to dc at (x, y) in one step. The
 // pixels go straight from memory: no GDI object is made.
 void DrawPicture(HDC dc, int x, int y, const Picture& picture);

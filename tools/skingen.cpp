@@ -1,12 +1,14 @@
 // skingen: draws the program's own skin and writes it as a skin folder, the
 // INI and the BMP files it names, ready for BuildFromSkinIni.
 // Usage: skingen <output folder>
+//        skingen --glyphs <output folder>   (the About window's button pictures)
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "tools/skingen_art.h"
+#include "tools/skingen_glyphs.h"
 #include "tools/skingen_ini.h"
 
 namespace {
@@ -22,11 +24,22 @@ bool WritePicture(const std::string& folder, const char* name, const bs::Picture
   return WriteFile(folder + "/" + name, bmp.data(), bmp.size());
 }
 
+int WriteGlyphs(const std::string& folder) {
+  const auto glyphs = skingen::DrawGlyphs();
+  for (int i = 0; i < skingen::kGlyphCount; ++i)
+    if (!WritePicture(folder, skingen::kGlyphFiles[i], glyphs[i])) {
+      std::fprintf(stderr, "skingen: cannot write into %s\n", folder.c_str());
+      return 1;
+    }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--glyphs") return WriteGlyphs(argv[2]);
   if (argc != 2) {
-    std::fprintf(stderr, "usage: skingen <output folder>\n");
+    std::fprintf(stderr, "usage: skingen [--glyphs] <output folder>\n");
     return 2;
   }
   const std::string folder = argv[1];

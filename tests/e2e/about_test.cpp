@@ -3,9 +3,6 @@
 // the real mouse; each compared with the portable frame arithmetic.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "app/menuids.h"
 #include "skin/bsFormGeometry.h"
 #include "skin/bsFrameObjects.h"
@@ -13,43 +10,16 @@
 #include "skin/bsSkinData.h"
 #include "skin/bsUtils.h"
 #include "skinwin/bsPaint.h"
+#include "tests/e2e/aboutwindow.h"
 #include "tests/e2e/harness.h"
 
 namespace {
 
 using vellumo::kMenuAbout;
 
-// The skin the program embeds, loaded here from the kept copy.
-const bs::TbsSkinData& AboutSkinData() {
-  static bs::TbsSkinData skin;
-  static bool loaded = false;
-  if (!loaded) {
-    std::ifstream in(ABOUT_SKIN, std::ios::binary);
-    if (!in) throw e2e::Failure("cannot read " ABOUT_SKIN);
-    bs::TbsCompressedStoredSkin stored;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-    stored.CompressedData = bs::TMemoryStream(std::move(bytes));
-    skin.LoadFromStoredSkin(stored);
-    loaded = true;
-  }
-  return skin;
-}
-
-struct About {
-  e2e::Program p;
-  HWND hwnd = nullptr;
-  About() {
-    p.Main();
-    // Created hidden at start-up, before the command.
-    HWND hidden = p.WaitWindow(L"Taboutform");
-    if (!hidden) p.Fail("no About window was created at start-up");
-    p.Command(kMenuAbout);
-    hwnd = p.WaitWindow(L"Taboutform", 5000, true);
-    if (hwnd != hidden) p.Fail("the About command showed another window");
-    p.Idle();
-  }
-  RECT Bounds() const { return e2e::WindowRect(hwnd); }
-};
+using e2e::About;
+using e2e::AboutSkinData;
+using e2e::ScreenShot;
 
 // The window's region as a membership bitmap, and the portable one.
 std::vector<bool> RegionBits(HRGN rgn, int w, int h) {
@@ -198,13 +168,6 @@ std::string FrameDifference(const bs::Picture& shot, bool active) {
     }
   if (textPixels == 0) return "no caption text in its rectangle";
   return differing ? std::to_string(differing) + " pixels differ, first " + first : "";
-}
-
-bs::Picture ScreenShot(const RECT& r) {
-  HDC screen = GetDC(nullptr);
-  bs::Picture shot = bs::ReadPicture(screen, bs::FromRECT(r));
-  ReleaseDC(nullptr, screen);
-  return shot;
 }
 
 TEST(AboutWindow, FramePixelsOnScreenEqualThePortableFrame) {

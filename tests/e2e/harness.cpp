@@ -163,6 +163,15 @@ std::string ReadFileBytes(const std::wstring& path) {
   return bytes;
 }
 
+bool TryReadFileBytes(const std::wstring& path, std::string* bytes) {
+  try {
+    *bytes = ReadFileBytes(path);
+    return true;
+  } catch (const Failure&) {
+    return false;
+  }
+}
+
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -55,6 +55,9 @@ class ProgramFolder : public TempDir {
 
 // The file's bytes; throws when it cannot be read.
 std::string ReadFileBytes(const std::wstring& path);
+// For polling while another program writes the file: false, and bytes
+// untouched, while it cannot be opened or read.
+bool TryReadFileBytes(const std::wstring& path, std::string* bytes);
 bool FileExists(const std::wstring& path);
 // Names of the files (not folders) in a folder; throws when it cannot be listed.
 std::vector<std::wstring> FilesIn(const std::wstring& dir);

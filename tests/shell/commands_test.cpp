@@ -252,7 +252,8 @@ TEST(Help, OpensTheHelpPage) {
   Session s(folder.Path());
   ASSERT_NE(s.Main(), nullptr);
   s.PostCommand(kMenuHelp);
-  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FileExists(recorded) && !e2e::ReadFileBytes(recorded).empty(); }, kSlow));
+  std::string seen;
+  ASSERT_TRUE(e2e::WaitFor([&] { return e2e::TryReadFileBytes(recorded, &seen) && !seen.empty(); }, kSlow));
   EXPECT_EQ(e2e::ReadFileBytes(recorded), e2e::Utf8(folder.Path()) + "howtouse.htm\n");
   s.Close();
   EXPECT_TRUE(s.Ends());

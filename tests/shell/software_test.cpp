@@ -138,11 +138,11 @@ TEST(TextAssociation, RefusedKeyRaisesTheError) {
 std::string WaitRecorded(std::size_t lines) {
   const std::string path = ThisDir() + "recorded.txt";
   for (int i = 0; i < 300; ++i) {
-    if (!e2e::FileExists(Widen(path))) {
+    std::string text;
+    if (!e2e::TryReadFileBytes(Widen(path), &text)) {  // not there yet, or being written
       Sleep(50);
       continue;
     }
-    std::string text = ReadFileText(path);
     std::size_t n = 0;
     for (char c : text) n += c == '\n';
     if (n >= lines) return text;

@@ -15,6 +15,7 @@
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinForm.h"
 #include "tests/skinwin/gdicount.h"
+#include "tests/skinwin/pump.h"
 #include "win32/window.h"
 
 namespace {
@@ -39,16 +40,7 @@ class TestForm : public vellumo::Window {
   }
 };
 
-void Pump() {
-  MSG m;
-  for (int round = 0; round < 3; ++round) {
-    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&m);
-      DispatchMessageW(&m);
-    }
-    Sleep(10);
-  }
-}
+using skintest::Pump;
 
 std::vector<std::uint8_t> FileBytes(const char* path) {
   std::ifstream in(path, std::ios::binary);

@@ -1,0 +1,125 @@
+// The About window's skinned controls: created on the form, laid out by their
+// align rules for the client size, their button pictures, hints and handlers.
+
+#include "about/aboutform.h"
+#include "skin/bsAboutLayout.h"
+
+namespace vellumo {
+
+namespace {
+
+struct RowButton {
+  bs::TbsSkinSpeedButton Taboutform::*button;
+  const wchar_t* glyph;  // resource name
+  const wchar_t* hint;   // the design hint; the language strings replace it
+  void (Taboutform::*click)();
+  int spacing;
+};
+
+const RowButton kRow[bs::kAboutButtonCount] = {
+    {&Taboutform::bsSkinSB_backword, L"GLYPH_BACK", L"后退", &Taboutform::bsSkinSB_backwordClick, 1},
+    {&Taboutform::bsSkinSB_forward, L"GLYPH_FORWARD", L"前进", &Taboutform::bsSkinSB_forwardClick, 1},
+    {&Taboutform::bsSkinSB_about, L"GLYPH_ABOUT", L"关于本软件", &Taboutform::bsSkinSB_aboutClick, 1},
+    {&Taboutform::bsSkinSB_home, L"GLYPH_HOME", L"访问主页", &Taboutform::bsSkinSB_homeClick, 1},
+    {&Taboutform::bsSkinSB_email, L"GLYPH_EMAIL", L"欢迎给我来信", &Taboutform::bsSkinSB_emailClick, 1},
+    {&Taboutform::bsSkinSB_bbs, L"GLYPH_BBS", L"欢迎给我留言", &Taboutform::bsSkinSB_bbsClick, 1},
+    {&Taboutform::bsSkinSpeedButton1, L"GLYPH_EXPORT", L"导出到IE浏览器",
+     &Taboutform::bsSkinSpeedButton1Click, 0},
+};
+
+}  // namespace
+
+void Taboutform::ControlsRelayout::SkinDataNotify(bs::TbsSkinData&, unsigned message, int) {
+  if (message == bs::SkinChanged) form_.LayOutControls();
+}
+
+bs::Picture Taboutform::LoadGlyph(const wchar_t* name) const {
+  HRSRC res = FindResourceW(instance_, name, MAKEINTRESOURCEW(10));
+  HGLOBAL data = res ? LoadResource(instance_, res) : nullptr;
+  const void* bytes = data ? LockResource(data) : nullptr;
+  if (!bytes) return bs::Picture();
+  try {
+    std::size_t used = 0;
+    return bs::ReadBmp(static_cast<const std::uint8_t*>(bytes), SizeofResource(instance_, res), &used);
+  } catch (const bs::EInvalidGraphic&) {
+    return bs::Picture();  // a button without its picture
+  }
+}
+
+void Taboutform::CreateControls() {
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const bs::AboutLayout l = bs::LayOutAboutWindow(&bsSkinData1, {client.right, client.bottom});
+  browserArea_ = l.browser;
+
+  bsSkinPanel1.CreateControl(Handle(), l.panel1);
+  bsSkinPanel2.SetSkinData(&bsSkinData1);
+  bsSkinPanel2.CreateControl(bsSkinPanel1.Handle(), l.panel2);
+  note.DefaultFont.charSet = ANSI_CHARSET;
+  note.AutoSize = false;
+  note.WordWrap = true;
+  note.SetParent(&bsSkinPanel2);
+  note.SetSkinData(&bsSkinData1);
+  note.SetBounds(l.note);
+  note.SetCaption(L"地址");  // the language strings give the address label's text
+
+  Edit_input.SetSkinData(&bsSkinData1);
+  Edit_input.OnKeyDown = [this](WORD& key) { Edit_inputKeyDown(key); };
+  Edit_input.CreateEdit(bsSkinPanel1.Handle(), l.edit);
+  bsSkinButton1.SetSkinData(&bsSkinData1);
+  bsSkinButton1.Caption = L"确定";
+  bsSkinButton1.OnClick = [this] { bsSkinButton1Click(); };
+  bsSkinButton1.CreateControl(bsSkinPanel1.Handle(), l.okButton);
+
+  bsSkinPanel3.SetSkinData(&bsSkinData1);
+  bsSkinPanel3.CreateControl(Handle(), l.panel3);
+  for (int i = 0; i < bs::kAboutButtonCount; ++i) {
+    const RowButton& r = kRow[i];
+    bs::TbsSkinSpeedButton& b = this->*r.button;
+    b.Glyph = LoadGlyph(r.glyph);
+    b.Spacing = r.spacing;
+    b.SetHint(r.hint);
+    b.OnClick = [this, click = r.click] { (this->*click)(); };
+    b.SetParent(&bsSkinPanel3);
+    b.SetSkinData(&bsSkinData1);
+    b.SetBounds(l.buttons[i]);
+  }
+  bsSkinSB_forward.SetEnabled(false);
+  bsSkinData1.AddObserver(&relayout_);
+}
+
+// The align rules for the client size (the label panel stays 40 wide).
+void Taboutform::LayOutControls() {
+  if (!bsSkinPanel1.Handle()) return;
+  RECT client;
+  GetClientRect(Handle(), &client);
+  const bs::AboutLayout l = bs::LayOutAboutWindow(&bsSkinData1, {client.right, client.bottom});
+  browserArea_ = l.browser;
+  bsSkinPanel1.SetBounds(l.panel1);
+  bsSkinPanel2.SetBounds(l.panel2);
+  note.SetBounds(l.note);
+  Edit_input.SetBounds(l.edit);
+  bsSkinButton1.SetBounds(l.okButton);
+  bsSkinPanel3.SetBounds(l.panel3);
+  for (int i = 0; i < bs::kAboutButtonCount; ++i) (this->*kRow[i].button).SetBounds(l.buttons[i]);
+}
+
+// ---- Handlers: recorded; the browser pane gives them their actions. ----
+
+void Taboutform::bsSkinButton1Click() { Record(kOkClick); }
+
+void Taboutform::Edit_inputKeyDown(WORD& key) {
+  if (key != VK_RETURN) return;
+  Record(kEditKeyDownEnter);
+  bsSkinButton1Click();
+}
+
+void Taboutform::bsSkinSB_backwordClick() { Record(kBackwordClick); }
+void Taboutform::bsSkinSB_forwardClick() { Record(kForwardClick); }
+void Taboutform::bsSkinSB_aboutClick() { Record(kAboutClick); }
+void Taboutform::bsSkinSB_homeClick() { Record(kHomeClick); }
+void Taboutform::bsSkinSB_emailClick() { Record(kEmailClick); }
+void Taboutform::bsSkinSB_bbsClick() { Record(kBbsClick); }
+void Taboutform::bsSkinSpeedButton1Click() { Record(kExportClick); }
+
+}  // namespace vellumo

@@ -1,0 +1,108 @@
+// The skinned edit chain on a real EDIT window taken over through the window
+// base: TbsCustomEdit (single-line behaviour on a multi-line edit, key
+// events, read-only), TbsSkinCustomEdit (frame and text area from the skin
+// in the non-client area, active look on hover and focus, text over the
+// skin's background), TbsSkinEdit (the published kind).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "skin/bsEditLook.h"
+#include "skinwin/bsSkinCtrls.h"
+
+namespace bs {
+
+class TbsCustomEdit : public vellumo::Window {
+ public:
+  enum class TextAlign { Left, Right, Center };
+
+  // Creates the EDIT as a child of parent and takes it over.
+  bool CreateEdit(HWND parent, const Rect& bounds);
+
+  std::wstring Text() const;
+  void SetText(const std::wstring& text);
+  int SelStart() const;
+  int SelLength() const;
+  void SetSel(int start, int length);
+  void SelectAll() { SetSel(0, -1); }
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly);
+  bool AutoSelect = true;
+  TextAlign Alignment = TextAlign::Left;
+  wchar_t PasswordChar = 0;
+
+  // Key-down sees every key first (Enter included); setting key to 0 drops
+  // it. Key-press sees each character, Enter and Esc too, which the edit
+  // never inserts; setting it to 0 drops it.
+  std::function<void(WORD& key)> OnKeyDown;
+  std::function<void(wchar_t& key)> OnKeyPress;
+  std::function<void()> OnChange;
+
+ protected:
+  virtual DWORD EditStyle() const;
+  // After any change of text, selection, scrolling or focus.
+  virtual void TextAreaChanged() {}
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  bool readOnly_ = false;
+};
+
+class TbsSkinCustomEdit : public TbsCustomEdit, public TbsControlDefaults {
+ public:
+  TbsSkinCustomEdit();
+
+  bool CreateEdit(HWND parent, const Rect& bounds);
+  TbsSkinData* SkinData() const { return skinData_; }
+  void SetSkinData(TbsSkinData* data);
+  std::string SkinDataName = "edit";
+  const ControlSection& Section() const { return section_; }
+
+  void SetBounds(const Rect& r);
+  Rect Bounds() const;
+  Size ClientSize() const;
+  Rect TextArea() const;  // in window coordinates
+  bool MouseOver() const { return mouseOver_; }
+  bool Focused() const { return GetFocus() == Handle() && Handle(); }
+  Pixel FontColour() const;
+  // The whole control as drawn behind the text: frame and text area.
+  Picture Look() const;
+
+  std::function<void()> OnMouseEnter, OnMouseLeave;
+
+  // The context menu (right click, menu key): its items as data and the
+  // command an item runs. OnContextMenu opens it, at a screen point.
+  std::vector<MenuItem> ContextMenuItems() const;
+  void RunEditCommand(int command);
+  std::function<void(TbsSkinCustomEdit& edit, POINT at)> OnContextMenu;
+
+ protected:
+  void TextAreaChanged() override;
+  virtual void DoContextMenu(POINT at);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  EditState State() const;
+  int CellHeight() const;
+  int MeasureCellHeight() const;
+  void SkinChange();
+  void ApplyFont();
+  void SetMouseOver(bool over);
+  void TrackLeave(bool nonClient);
+  void PaintFrame();
+  void PaintTextArea(HDC dc);
+
+  TbsSkinData* skinData_ = nullptr;
+  ControlSection section_;
+  vellumo::UniqueFont font_;
+  bool mouseOver_ = false;
+  int cellHeight_ = 0;
+};
+
+class TbsSkinEdit : public TbsSkinCustomEdit {};
+
+}  // namespace bs

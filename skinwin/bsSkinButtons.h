@@ -1,0 +1,97 @@
+// TbsSkinButton (windowed push button that takes the focus) and
+// TbsSkinSpeedButton (window-less picture button): the portable button
+// state fed with mouse, keys, focus and timers, the look drawn off-screen
+// with glyph and caption, fades blended by the section's kind.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "skin/bsButtonLook.h"
+#include "skin/bsButtonState.h"
+#include "skinwin/bsSkinCtrls.h"
+
+namespace bs {
+
+// The glyph and caption settings both buttons share.
+struct TbsButtonContent {
+  Picture Glyph;  // NumGlyphs equal slices, left to right
+  int NumGlyphs = 1;
+  int Margin = -1;
+  int Spacing = 1;
+  GlyphLayout Layout = GlyphLayout::Left;
+  std::wstring Caption;
+};
+
+// Draws a button's look with its glyph and caption into c (origin at the
+// button): the fade's two pictures each with their caption, then blended.
+void DrawButton(TbsCanvas& c, const ButtonLook& look, const TbsButtonContent& content,
+                HFONT font, bool enabled);
+
+class TbsSkinButton : public TbsSkinCustomControl, public TbsButtonContent {
+ public:
+  TbsSkinButton();
+  ~TbsSkinButton() override;
+
+  bool CanFocused = true;
+  std::function<void()> OnClick;
+
+  // Down, GroupIndex, AllowAllUp, RepeatMode, RepeatInterval live in the state.
+  ButtonState& State() { return state_; }
+  void SetDown(bool down);
+  void Click();
+
+ protected:
+  const wchar_t* ClassName() const override { return L"TbsSkinButton"; }
+  DWORD Style() const override;
+  void PaintControl(TbsCanvas& c) override;
+  void SkinChange() override;
+  void EnabledChanged() override;
+  void MouseEntered() override;
+  void MouseLeft() override;
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void Apply(const ButtonEffects& e);
+  void SyncTimers();
+
+  ButtonState state_{ButtonKind::Push};
+  bool fadeTimer_ = false, repeatTimer_ = false;
+};
+
+class TbsSkinSpeedButton : public TbsGraphicSkinCustomControl, public TbsButtonContent {
+ public:
+  TbsSkinSpeedButton();
+  ~TbsSkinSpeedButton() override;
+
+  bool ShowCaption = true;
+  bool Transparent = false;
+  bool Flat = false;
+  std::function<void()> OnClick;
+
+  ButtonState& State() { return state_; }
+  void SetDown(bool down);
+  void Click();
+
+  void Paint(TbsCanvas& c) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void MouseDown(Point p) override;
+  void MouseUp(Point p, bool over) override;
+  void CaptureLost() override;
+  void TimerTick(int which) override;
+
+ protected:
+  void SkinChange() override;
+  void EnabledChanged() override;
+
+ private:
+  void Apply(const ButtonEffects& e);
+  void SyncTimers();
+  void ReadFade();
+
+  ButtonState state_{ButtonKind::Speed};
+  bool fadeTimer_ = false, repeatTimer_ = false;
+};
+
+}  // namespace bs

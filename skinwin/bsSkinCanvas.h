@@ -1,0 +1,92 @@
+// The off-screen picture a skinned control paints into (a DIB section with
+// its memory DC, pictures copied into its pixels, text through GDI) and
+// copies to the screen in one step; the fonts and colours its text uses.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/bsControlSection.h"
+#include "skin/bsGraphics.h"
+#include "win32/handles.h"
+
+namespace bs {
+
+struct FreeDC {
+  static HDC Invalid() { return nullptr; }
+  void operator()(HDC h) const { DeleteDC(h); }
+};
+struct FreeBitmap {
+  static HBITMAP Invalid() { return nullptr; }
+  void operator()(HBITMAP h) const { DeleteObject(h); }
+};
+using UniqueDC = vellumo::Unique<HDC, FreeDC>;
+using UniqueBitmap = vellumo::Unique<HBITMAP, FreeBitmap>;
+
+// Text of the skin (GBK bytes, as the skin and the program's strings keep it) for GDI.
+std::wstring WideFromGbk(const std::string& s);
+// A font as the skin describes it; the height is the cell height.
+vellumo::UniqueFont FontOf(const FontSpec& f);
+// The system colours of the plain looks, from the system.
+SystemColors CurrentSystemColors();
+inline COLORREF ColorRefOf(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
+
+class TbsCanvas {
+ public:
+  TbsCanvas(int width, int height);
+  TbsCanvas(const TbsCanvas&) = delete;
+  TbsCanvas& operator=(const TbsCanvas&) = delete;
+  ~TbsCanvas();
+
+  bool Ok() const { return bits_ != nullptr; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  HDC DC() const { return dc_.get(); }
+
+  // Pixel work in the current drawing place (see Place), clipped to it.
+  void Put(const Picture& p, int x, int y);
+  Picture Take(const Rect& r) const;
+  // Text in the current place: measured (DrawText's measuring mode) and
+  // drawn with a clear background.
+  Size MeasureText(HFONT font, const std::wstring& text, UINT flags = 0) const;
+  void Text(HFONT font, const std::wstring& text, const Rect& r, UINT flags, Pixel colour);
+
+  // Copies r of the canvas to dc at r's place: the one step to the screen.
+  void CopyTo(HDC dc, const Rect& r) const;
+
+  // While it lives, drawing goes to r (canvas coordinates) with r's top-left
+  // corner as origin, clipped to r and to the place it was made in.
+  class Place {
+   public:
+    Place(TbsCanvas& c, const Rect& r);
+    ~Place();
+    Place(const Place&) = delete;
+    Place& operator=(const Place&) = delete;
+
+   private:
+    TbsCanvas& c_;
+    Point origin_;
+    Rect clip_;
+    int saved_;
+  };
+
+ private:
+  Pixel* Row(int y) const { return bits_ + static_cast<std::size_t>(y) * width_; }
+
+  int width_, height_;
+  UniqueDC dc_;
+  UniqueBitmap bitmap_;
+  HGDIOBJ oldBitmap_ = nullptr;
+  Pixel* bits_ = nullptr;
+  Point origin_;
+  Rect clip_;
+};
+
+// A picture with text drawn on it (for pictures that are blended after
+// their caption is in: the fade of a button).
+void DrawTextOn(Picture& picture, HFONT font, const std::wstring& text, const Rect& r, UINT flags,
+                Pixel colour);
+
+}  // namespace bs

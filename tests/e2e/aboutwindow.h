@@ -1,0 +1,26 @@
+// The About window for the end-to-end tests: shown by its command in a
+// running program, the skin it embeds (read from the kept copy), the screen.
+#pragma once
+
+#include <windows.h>
+
+#include "skin/bsSkinData.h"
+#include "tests/e2e/harness.h"
+
+namespace e2e {
+
+// The skin the program embeds, loaded here from the kept copy.
+const bs::TbsSkinData& AboutSkinData();
+
+// The program with its About window shown by the About command.
+struct About {
+  Program p;
+  HWND hwnd = nullptr;
+  About();
+  RECT Bounds() const { return WindowRect(hwnd); }
+};
+
+// The screen's pixels in r.
+bs::Picture ScreenShot(const RECT& r);
+
+}  // namespace e2e
