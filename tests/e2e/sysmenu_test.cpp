@@ -102,6 +102,14 @@ RECT MaximizedHere(HWND hwnd) {
                                         false));
 }
 
+bool BecomesMaximized(HWND hwnd) {
+  const RECT max = MaximizedHere(hwnd);
+  return e2e::WaitFor([&] {
+    const RECT now = e2e::WindowRect(hwnd);
+    return EqualRect(&now, &max) != 0;
+  }, 3000);
+}
+
 TEST(AboutSystemMenu, ButtonDropsItBelowAndMaximiseMaximises) {
   About a;
   const RECT b = e2e::WindowRect(a.hwnd);
@@ -123,11 +131,7 @@ TEST(AboutSystemMenu, ButtonDropsItBelowAndMaximiseMaximises) {
   e2e::MouseButton(true, true);
   e2e::MouseButton(true, false);
   EXPECT_TRUE(a.LevelGone());
-  const RECT max = MaximizedHere(a.hwnd);
-  EXPECT_TRUE(e2e::WaitFor([&] {
-    const RECT now = e2e::WindowRect(a.hwnd);
-    return EqualRect(&now, &max) != 0;
-  }, 3000));
+  EXPECT_TRUE(BecomesMaximized(a.hwnd));
   EXPECT_TRUE(IsWindowVisible(a.hwnd));
 }
 
@@ -170,11 +174,7 @@ TEST(AboutSystemMenu, AltSpaceOpensItAndTheKeysWorkIt) {
   // The accelerator of maximise, then the menu again: restore instead.
   Keys({{'X', true}, {'X', false}});
   EXPECT_TRUE(a.LevelGone());
-  const RECT max = MaximizedHere(a.hwnd);
-  EXPECT_TRUE(e2e::WaitFor([&] {
-    const RECT now = e2e::WindowRect(a.hwnd);
-    return EqualRect(&now, &max) != 0;
-  }, 3000));
+  EXPECT_TRUE(BecomesMaximized(a.hwnd));
   Keys({{VK_MENU, true}, {VK_SPACE, true}, {VK_SPACE, false}, {VK_MENU, false}});
   level = a.Level();
   EXPECT_EQ(e2e::WindowText(level), L"最小化(&N)\n恢复(&R)\n-\n关闭(&C)");
