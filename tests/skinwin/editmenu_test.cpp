@@ -210,6 +210,24 @@ TEST_F(EditMenu, MenuReopenedAtClosingStillRunsTheChosenCommand) {
   Menu().CloseAll();
 }
 
+TEST_F(EditMenu, AltSpaceInTheEditOpensTheFormsSystemMenu) {
+  ASSERT_EQ(GetFocus(), edit[0]);
+  INPUT in[4] = {};
+  const WORD keys[4] = {VK_MENU, VK_SPACE, VK_SPACE, VK_MENU};
+  for (int i = 0; i < 4; ++i) {
+    in[i].type = INPUT_KEYBOARD;
+    in[i].ki.wVk = keys[i];
+    in[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+  }
+  SendInput(4, in, sizeof in[0]);
+  ASSERT_TRUE(menutest::PumpUntil([&] { return Menu().LevelCount() == 1; }));
+  EXPECT_EQ(Level().Item(0).name, "BSF_MINITEM");
+  EXPECT_EQ(GetFocus(), edit[0]);
+  menutest::Key(VK_ESCAPE);
+  EXPECT_EQ(Menu().LevelCount(), 0);
+  EXPECT_EQ(Text(edit[0]), L"");  // no key reached the edit
+}
+
 TEST_F(EditMenu, ManyOpeningsHoldNoWindowsOrGdiObjects) {
   SetWindowTextW(edit[0], L"text");
   Open(0);
