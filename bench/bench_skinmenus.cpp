@@ -112,6 +112,15 @@ int main(int argc, char** argv) {
     Pump();
   }
 
+  std::vector<double> call;
+  for (int i = 0; i < 50; ++i) {
+    const double start = Now();
+    bs::PopupEditMenu(edit, nullptr);
+    call.push_back(Now() - start);
+    menu.CloseAll();
+    Pump();
+  }
+
   std::vector<double> sys;
   for (int i = 0; i < 50; ++i) {
     const double start = Now();
@@ -144,6 +153,8 @@ int main(int argc, char** argv) {
 
   std::printf("right click to painted edit menu   %9.1f us (median of %zu)\n", Median(click),
               click.size());
+  std::printf("edit menu call to painted level    %9.1f us (median of %zu)\n", Median(call),
+              call.size());
   std::printf("system menu open, painted          %9.1f us (median of %zu)\n", Median(sys),
               sys.size());
   std::printf("100-item level layout, GDI measure %9.1f us\n", measured);
