@@ -176,6 +176,7 @@ vellumo::UniqueFont TbsSkinMenu::MakeFont(const TbsSkinData* data) const {
 void TbsSkinMenu::Popup(TbsSkinData* data, std::vector<MenuItem> items, POINT at,
                         MenuOpening opening) {
   CloseAll();
+  session_.reset();  // its measuring context lets go of the old font first
   if (items.empty()) {
     if (opening.onClosed) opening.onClosed();
     return;

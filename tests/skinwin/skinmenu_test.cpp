@@ -1,5 +1,6 @@
 // The skinned popup menu service on a form of the test's own: plain level
 // sizes, scrolling and the work-area cut, the owner kept active, the mouse,
+// closing on a click elsewhere or another window's activation,
 // sub-menus after the wait, Esc level by level, and no handles held across
 // many openings.
 #include <gtest/gtest.h>
@@ -135,6 +136,15 @@ TEST(SkinMenu, LevelsLeaveTheOwnerActiveAndTheMouseChooses) {
   menutest::MouseTo(b.left + 40, b.bottom - 40);
   menutest::Click();
   EXPECT_EQ(menu.LevelCount(), 0);
+  EXPECT_EQ(chosen.size(), 1u);
+
+  // So does another window taking the activation.
+  menu.Popup(nullptr, Items(3), POINT{300, 300}, opening);
+  menutest::Form other;
+  ASSERT_TRUE(other.Create(200, 100));
+  ShowWindow(other.Handle(), SW_SHOW);
+  SetForegroundWindow(other.Handle());
+  EXPECT_TRUE(PumpUntil([&] { return menu.LevelCount() == 0; }));
   EXPECT_EQ(chosen.size(), 1u);
 }
 
