@@ -1,5 +1,6 @@
 #include "skinwin/bsPaint.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace bs {
@@ -31,6 +32,26 @@ void DrawPicture(HDC dc, int x, int y, const Picture& picture, const Rect& from)
   const Pixel* rows = picture.pixels.data() + static_cast<std::size_t>(r.top) * picture.width;
   SetDIBitsToDevice(dc, x, y, r.Width(), r.Height(), r.left, 0, 0, r.Height(), rows, &bi,
                     DIB_RGB_COLORS);
+}
+
+std::wstring WideFromGbk(const std::string& s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
+SystemColors CurrentSystemColors() {
+  SystemColors c;
+  c.btnFace = ColorRefToPixel(GetSysColor(COLOR_BTNFACE));
+  c.btnShadow = ColorRefToPixel(GetSysColor(COLOR_BTNSHADOW));
+  c.btnHighlight = ColorRefToPixel(GetSysColor(COLOR_BTNHIGHLIGHT));
+  c.btnText = ColorRefToPixel(GetSysColor(COLOR_BTNTEXT));
+  c.window = ColorRefToPixel(GetSysColor(COLOR_WINDOW));
+  c.windowText = ColorRefToPixel(GetSysColor(COLOR_WINDOWTEXT));
+  c.grayText = ColorRefToPixel(GetSysColor(COLOR_GRAYTEXT));
+  return c;
 }
 
 Picture ReadPicture(HDC dc, const Rect& area) {

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "skin/bsControlSection.h"
 #include "skin/bsGraphics.h"
 #include "win32/handles.h"
 
@@ -19,6 +22,12 @@ void DrawPicture(HDC dc, int x, int y, const Picture& picture, const Rect& from)
 
 // The pixels a device context shows in a rectangle (for tests and previews).
 Picture ReadPicture(HDC dc, const Rect& area);
+
+// Text of the skin (GBK bytes, as the skin and the program's strings keep
+// it) for GDI.
+std::wstring WideFromGbk(const std::string& gbk);
+// The system's colours now, for the plain looks.
+SystemColors CurrentSystemColors();
 
 inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 inline Rect FromRECT(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }

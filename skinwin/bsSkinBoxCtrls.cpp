@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "skinwin/bsEditMenu.h"
 #include "skinwin/bsPaint.h"
 
 namespace bs {
@@ -267,28 +268,18 @@ void TbsSkinCustomEdit::TrackLeave(bool nonClient) {
 }
 
 std::vector<MenuItem> TbsSkinCustomEdit::ContextMenuItems() const {
-  const std::wstring text = Text();
-  const bool clipboard = IsClipboardFormatAvailable(CF_UNICODETEXT) != 0;
-  const bool canUndo = SendMessageW(Handle(), EM_CANUNDO, 0, 0) != 0;
-  const EditMenuState st = EditMenuStateOf(static_cast<int>(text.size()), SelStart(), SelLength(),
-                                           canUndo, clipboard, ReadOnly());
-  return EditContextMenu(st, skinData_ ? skinData_->ResourceStrData() : nullptr);
+  return EditMenuItemsOf(Handle(), skinData_ ? skinData_->ResourceStrData() : nullptr);
 }
 
 void TbsSkinCustomEdit::RunEditCommand(int command) {
-  switch (command) {
-    case kEditUndo: SendMessageW(Handle(), WM_UNDO, 0, 0); break;
-    case kEditCut: SendMessageW(Handle(), WM_CUT, 0, 0); break;
-    case kEditCopy: SendMessageW(Handle(), WM_COPY, 0, 0); break;
-    case kEditPaste: SendMessageW(Handle(), WM_PASTE, 0, 0); break;
-    case kEditDelete: SendMessageW(Handle(), WM_CLEAR, 0, 0); break;
-    case kEditSelectAll: SelectAll(); break;
-  }
+  bs::RunEditCommand(Handle(), command);
   TextAreaChanged();
 }
 
+// The skinned popup menu of the form's frame, unless a handler takes it.
 void TbsSkinCustomEdit::DoContextMenu(POINT at) {
   if (OnContextMenu) OnContextMenu(*this, at);
+  else PopupEditMenu(Handle(), &at);
 }
 
 LRESULT TbsSkinCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {

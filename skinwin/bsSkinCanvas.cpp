@@ -7,14 +7,6 @@
 
 namespace bs {
 
-std::wstring WideFromGbk(const std::string& s) {
-  if (s.empty()) return {};
-  const int n = MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
-
 vellumo::UniqueFont FontOf(const FontSpec& f) {
   LOGFONTW lf = {};
   lf.lfHeight = f.height;
@@ -25,22 +17,6 @@ vellumo::UniqueFont FontOf(const FontSpec& f) {
   lf.lfCharSet = static_cast<BYTE>(f.charSet);
   lstrcpynW(lf.lfFaceName, WideFromGbk(f.name).c_str(), LF_FACESIZE);
   return vellumo::UniqueFont(CreateFontIndirectW(&lf));
-}
-
-SystemColors CurrentSystemColors() {
-  auto sys = [](int index) {
-    const COLORREF c = GetSysColor(index);
-    return Rgb(GetRValue(c), GetGValue(c), GetBValue(c));
-  };
-  SystemColors c;
-  c.btnFace = sys(COLOR_BTNFACE);
-  c.btnShadow = sys(COLOR_BTNSHADOW);
-  c.btnHighlight = sys(COLOR_BTNHIGHLIGHT);
-  c.btnText = sys(COLOR_BTNTEXT);
-  c.window = sys(COLOR_WINDOW);
-  c.windowText = sys(COLOR_WINDOWTEXT);
-  c.grayText = sys(COLOR_GRAYTEXT);
-  return c;
 }
 
 TbsCanvas::TbsCanvas(int width, int height)

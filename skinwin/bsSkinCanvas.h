@@ -10,6 +10,7 @@
 
 #include "skin/bsControlSection.h"
 #include "skin/bsGraphics.h"
+#include "skinwin/bsPaint.h"
 #include "win32/handles.h"
 
 namespace bs {
@@ -25,12 +26,8 @@ struct FreeBitmap {
 using UniqueDC = vellumo::Unique<HDC, FreeDC>;
 using UniqueBitmap = vellumo::Unique<HBITMAP, FreeBitmap>;
 
-// Text of the skin (GBK bytes, as the skin and the program's strings keep it) for GDI.
-std::wstring WideFromGbk(const std::string& s);
 // A font as the skin describes it; the height is the cell height.
 vellumo::UniqueFont FontOf(const FontSpec& f);
-// The system colours of the plain looks, from the system.
-SystemColors CurrentSystemColors();
 inline COLORREF ColorRefOf(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
 
 class TbsCanvas {

@@ -31,14 +31,6 @@ COLORREF ColorOf(TColor c) {
                                                        : static_cast<COLORREF>(c);
 }
 
-std::wstring WideFromGbk(const std::string& s) {
-  if (s.empty()) return {};
-  const int n = MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(n, L'\0');
-  MultiByteToWideChar(936, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
-}
-
 std::wstring WindowCaption(HWND hwnd) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
@@ -98,6 +90,7 @@ TbsSkinForm::~TbsSkinForm() {
 
 bool TbsSkinForm::Attach(HWND form) {
   if (!Subclass(form)) return false;
+  menu_.SetForm(form);
   // The frame draws caption and buttons; the system draws none of its own.
   LONG_PTR style = GetWindowLongPtrW(form, GWL_STYLE);
   style &= ~static_cast<LONG_PTR>(WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
@@ -113,6 +106,7 @@ bool TbsSkinForm::Attach(HWND form) {
 
 void TbsSkinForm::SetSkinData(TbsSkinData* data) {
   skinData_ = data;
+  menu_.FormSkinData = data;
   ApplySkin();
 }
 
@@ -602,26 +596,41 @@ void TbsSkinForm::RunWindowAction(WindowAction action) {
   }
 }
 
-// The system menu at a screen point; the chosen item runs at once.
-void TbsSkinForm::ShowSystemMenu(POINT at) {
+// The system menu through the skinned popup menu; the chosen item runs once
+// the menu has closed.
+void TbsSkinForm::ShowSystemMenu(POINT at, int object) {
   SysMenuState state;
   state.windowState = state_.WindowState();
   state.rolledUp = state_.RollUpState();
   state.borderIcons = BorderIcons;
-  const std::vector<SysMenuEntry> entries =
-      BuildSystemMenu(state, skinned_ ? skinData_->ResourceStrData() : nullptr);
-  HMENU menu = CreatePopupMenu();
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (entries[i].item == SysMenuItem::Separator)
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    else
-      AppendMenuW(menu, MF_STRING, i + 1, WideFromGbk(entries[i].caption).c_str());
+  std::vector<MenuItem> items;
+  for (const SysMenuEntry& e : BuildSystemMenu(state, skinned_ ? skinData_->ResourceStrData() : nullptr)) {
+    if (e.item == SysMenuItem::Separator) {
+      items.push_back(Separator());
+      continue;
+    }
+    static const char* const kNames[] = {"BSF_MINITEM", "BSF_MAXITEM", "BSF_RESTORE", "BSF_ROLLUP",
+                                         "BSF_MINTOTRAY", "", "BSF_CLOSE"};
+    MenuItem m;
+    m.caption = e.caption;
+    m.name = kNames[static_cast<int>(e.item)];
+    m.command = static_cast<int>(e.item) + 1;
+    items.push_back(std::move(m));
   }
-  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTBUTTON, at.x, at.y, 0, Handle(),
-                                    nullptr);
-  DestroyMenu(menu);
-  if (chosen <= 0) return;
-  switch (entries[static_cast<std::size_t>(chosen) - 1].item) {
+  MenuOpening opening;
+  opening.onCommand = [this](int command, const std::string&) {
+    if (command > 0) RunSystemMenuItem(static_cast<SysMenuItem>(command - 1));
+  };
+  if (object >= 0)
+    opening.onClosed = [this, object] {
+      objects_.MenuClosed(object);
+      RunRequests();
+    };
+  menu_.Popup(skinned_ ? skinData_ : nullptr, std::move(items), at, std::move(opening));
+}
+
+void TbsSkinForm::RunSystemMenuItem(SysMenuItem item) {
+  switch (item) {
     case SysMenuItem::BSF_MINITEM: RunWindowAction(WindowAction::Minimize); break;
     case SysMenuItem::BSF_MAXITEM: RunWindowAction(WindowAction::Maximize); break;
     case SysMenuItem::BSF_RESTORE:
@@ -633,6 +642,20 @@ void TbsSkinForm::ShowSystemMenu(POINT at) {
     case SysMenuItem::BSF_CLOSE: RunWindowAction(WindowAction::Close); break;
     case SysMenuItem::Separator: break;
   }
+}
+
+void TbsSkinForm::ShowSystemMenuFromKeyboard() {
+  if (!(BorderIcons & biSystemMenu)) return;
+  const Rect b = WindowBounds();
+  for (const auto& o : objects_.Objects)
+    if (auto* button = dynamic_cast<const TbsSkinStdButtonObject*>(o.get());
+        button && button->command == TbsStdCommand::cmSysMenu && button->Visible &&
+        button->Enabled && !button->ObjectRect.IsEmpty()) {
+      ShowSystemMenu(POINT{b.left + button->ObjectRect.left, b.top + button->ObjectRect.bottom});
+      return;
+    }
+  const int top = skinned_ ? placed_.client.top : PlainMargins(ToolWindow()).top;
+  ShowSystemMenu(POINT{b.left, b.top + top});
 }
 
 void TbsSkinForm::RunRequests() {
@@ -658,8 +681,9 @@ void TbsSkinForm::RunRequests() {
           const TbsActiveSkinObject* o = objects_.ObjectAt(r.object);
           const Rect b = WindowBounds();
           POINT at = {b.left + (o ? o->ObjectRect.left : 0), b.top + (o ? o->ObjectRect.bottom : 0)};
-          if (r.kind == FrameRequestKind::DropSystemMenu) ShowSystemMenu(at);
-          objects_.MenuClosed(r.object);
+          // The button stays down until its menu closes.
+          if (r.kind == FrameRequestKind::DropSystemMenu) ShowSystemMenu(at, r.object);
+          else objects_.MenuClosed(r.object);
           break;
         }
         case FrameRequestKind::SystemMenuAtCursor: {
@@ -818,6 +842,7 @@ LRESULT TbsSkinForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   HWND hwnd = Handle();
   switch (msg) {
     case WM_DESTROY:
+      menu_.CloseAll();
       StopTimers();
       break;
     case WM_SIZE: {
@@ -927,6 +952,12 @@ LRESULT TbsSkinForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_CONTEXTMENU:
       return 0;  // the frame's menu is its own
+    case WM_SYSCOMMAND:
+      if ((wp & 0xFFF0) == SC_KEYMENU && lp == VK_SPACE) {
+        ShowSystemMenuFromKeyboard();
+        return 0;
+      }
+      break;
     case WM_TIMER:
       if (wp == kMouseTimer || wp == kMorphTimer || wp == kAnimationTimer) {
         WMTimer(wp);

@@ -15,6 +15,7 @@
 #include "skin/bsSkinData.h"
 #include "skin/bsSystemMenu.h"
 #include "skin/bsUtils.h"
+#include "skinwin/bsSkinMenus.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -65,6 +66,8 @@ class TbsSkinForm : public vellumo::Window {
   bool RollUpState() const { return state_.RollUpState(); }
   const PlacedFrame& Placed() const { return placed_; }
   const TbsFrameObjects& Objects() const { return objects_; }
+  // The popup menu service of the form: its system menu and skinned menus.
+  TbsSkinMenu& SkinMenu() { return menu_; }
 
   void ApplySkin();
   void ChangeWindowState(TbsWindowState state);
@@ -105,7 +108,11 @@ class TbsSkinForm : public vellumo::Window {
   // Carries out what the objects asked for.
   void RunRequests();
   void RunWindowAction(WindowAction action);
-  void ShowSystemMenu(POINT at);
+  // The system menu at a screen point; object: the button that dropped it.
+  void ShowSystemMenu(POINT at, int object = -1);
+  void RunSystemMenuItem(SysMenuItem item);
+  // Alt+Space: below the system-menu button, else at the caption's left.
+  void ShowSystemMenuFromKeyboard();
   void SyncStatus();
 
   FrameLimitInputs LimitInputs() const;
@@ -134,6 +141,7 @@ class TbsSkinForm : public vellumo::Window {
   mutable FrameStrips strips_;
   mutable int stripsWidth_ = -1, stripsHeight_ = -1;
   mutable bool stripsActive_ = false;
+  TbsSkinMenu menu_;
 };
 
 }  // namespace bs

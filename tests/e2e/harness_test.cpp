@@ -64,6 +64,7 @@ TEST(Harness, CrashedProgramFailsAtOnce) {
 // dies meanwhile still fails it at once.
 TEST(Harness, CommandToAProgramThatDiesFailsAtOnce) {
   e2e::Program p = Target();
+  p.Main();  // up and running before it dies
   HANDLE process = p.Process();
   std::thread killer([process] {
     Sleep(500);
