@@ -6,8 +6,11 @@
 
 namespace vellumo {
 
-bool Taboutform::Create(HINSTANCE instance) {
+bool Taboutform::Create(HINSTANCE instance, const std::string& programDir,
+                        const std::string& aboutLanguage) {
   instance_ = instance;
+  programDir_ = programDir;
+  aboutLanguage_ = &aboutLanguage;
   const WindowClass cls = {kClassName, instance, LoadCursorW(nullptr, IDC_ARROW), nullptr,
                            GetSysColorBrush(COLOR_INFOBK)};
   // Sized for the designed client area; the frame's margins are added once
@@ -31,6 +34,7 @@ void Taboutform::FormCreate() {
   bsSkinForm1.SetSkinData(&bsSkinData1);
   LoadStoredSkin();
   FitToClient();
+  browser_.Create(Handle(), &bsSkinData1, programDir_, *aboutLanguage_);
 }
 
 // The stored skin is the ABOUTSKIN resource. A skin that is missing or
@@ -69,13 +73,19 @@ void Taboutform::Show() {
   FormShow();
 }
 
-void Taboutform::FormShow() {}
+void Taboutform::FormShow() { browser_.FormShow(); }
 
 LRESULT Taboutform::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CLOSE:
       ShowWindow(Handle(), SW_HIDE);  // lives until the program ends
       return 0;
+    case WM_COMMAND:
+      if (browser_.OnCommand(LOWORD(wp), HIWORD(wp))) return 0;
+      break;
+    case WM_SIZE:
+      browser_.Layout(LOWORD(lp), HIWORD(lp));
+      break;
   }
   return DefaultProc(msg, wp, lp);
 }

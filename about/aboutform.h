@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "about/aboutbrowser.h"
 #include "skin/bsSkinData.h"
 #include "skinwin/bsSkinForm.h"
 #include "win32/handles.h"
@@ -20,7 +23,9 @@ class Taboutform : public Window {
   static constexpr int kLeft = 194;
   static constexpr int kTop = 145;
 
-  bool Create(HINSTANCE instance);
+  // programDir ends in a backslash; aboutLanguage is the program-wide
+  // language, read at creation and at every show.
+  bool Create(HINSTANCE instance, const std::string& programDir, const std::string& aboutLanguage);
   // Shows the window (non-modal) and brings it to the front.
   void Show();
 
@@ -41,6 +46,9 @@ class Taboutform : public Window {
   HINSTANCE instance_ = nullptr;
   bs::TbsFormNotifier notifier_;
   UniqueFont font_;
+  std::string programDir_;
+  const std::string* aboutLanguage_ = nullptr;
+  AboutBrowser browser_;
 };
 
 }  // namespace vellumo
