@@ -31,8 +31,8 @@ std::wstring HresultText(HRESULT hr) {
 BrowserPane::~BrowserPane() { Unembed(); }
 
 bool BrowserPane::Create(HWND parent, const RECT& rect, BrowserEvents* events) {
-  const WindowClass cls = {kClassName, reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                           LoadCursorW(nullptr, IDC_ARROW), nullptr, GetSysColorBrush(COLOR_WINDOW)};
+  const WindowClass cls = {kClassName, GetModuleHandleW(nullptr), LoadCursorW(nullptr, IDC_ARROW),
+                           nullptr, GetSysColorBrush(COLOR_WINDOW)};
   if (!CreateHandle(cls, 0, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, rect.left, rect.top,
                     rect.right - rect.left, rect.bottom - rect.top, parent, nullptr))
     return false;
@@ -44,7 +44,7 @@ HRESULT BrowserPane::Embed(BrowserEvents* events) {
   site_ = MakeCom<OleSite>(Handle());
   sink_ = MakeCom<BrowserEventSink>(events);
   HRESULT hr = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&object_));
+                                __uuidof(IOleObject), object_.PutVoid());
   if (FAILED(hr)) return hr;
   site_->SetObject(object_.Get());
   if (FAILED(hr = object_->SetClientSite(site_.Get()))) return hr;
@@ -56,7 +56,7 @@ HRESULT BrowserPane::Embed(BrowserEvents* events) {
     return hr;
   ComPtr<IConnectionPointContainer> points;
   if (FAILED(hr = object_.As(&points)) ||
-      FAILED(hr = points->FindConnectionPoint(DIID_DWebBrowserEvents2, &connection_)) ||
+      FAILED(hr = points->FindConnectionPoint(DIID_DWebBrowserEvents2, connection_.Put())) ||
       FAILED(hr = connection_->Advise(sink_.Get(), &cookie_))) {
     connection_.Reset();
     return hr;

@@ -50,7 +50,7 @@ STDMETHODIMP OleSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWi
 
 STDMETHODIMP OleSite::OnPosRectChange(LPCRECT pos) {
   ComPtr<IOleInPlaceObject> inPlace;
-  if (!pos || !object_ || FAILED(object_->QueryInterface(IID_PPV_ARGS(&inPlace)))) return E_FAIL;
+  if (!pos || !object_ || FAILED(object_->QueryInterface(__uuidof(IOleInPlaceObject), inPlace.PutVoid()))) return E_FAIL;
   RECT clip;
   GetClientRect(pane_, &clip);
   return inPlace->SetObjectRects(pos, &clip);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include <windows.h>
-#include <wrl/client.h>
+#include <oleauto.h>
 
 #include <atomic>
 #include <string>
@@ -12,7 +12,58 @@
 
 namespace vellumo {
 
-using Microsoft::WRL::ComPtr;
+// Holds one reference to a COM interface. Attach takes over a reference
+// without adding one.
+template <class T>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ComPtr(const ComPtr& o) : p_(o.p_) { AddRef(); }
+  ComPtr(ComPtr&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+  ~ComPtr() { Reset(); }
+  ComPtr& operator=(ComPtr o) noexcept {
+    std::swap(p_, o.p_);
+    return *this;
+  }
+
+  T* Get() const { return p_; }
+  T* operator->() const { return p_; }
+  explicit operator bool() const { return p_ != nullptr; }
+  bool operator==(std::nullptr_t) const { return p_ == nullptr; }
+  bool operator!=(std::nullptr_t) const { return p_ != nullptr; }
+
+  void Attach(T* p) {
+    Reset();
+    p_ = p;
+  }
+  void Reset() {
+    if (p_) std::exchange(p_, nullptr)->Release();
+  }
+  // For a call that hands out a reference: the old one goes first.
+  T** Put() {
+    Reset();
+    return &p_;
+  }
+  void** PutVoid() { return reinterpret_cast<void**>(Put()); }
+
+  // Another interface of the same object.
+  template <class U>
+  HRESULT As(ComPtr<U>* out) const {
+    return p_ ? p_->QueryInterface(__uuidof(U), out->PutVoid()) : E_POINTER;
+  }
+  // Hands out a new reference as one of T's bases.
+  template <class U>
+  void CopyTo(U** out) const {
+    AddRef();
+    *out = p_;
+  }
+
+ private:
+  void AddRef() const {
+    if (p_) p_->AddRef();
+  }
+  T* p_ = nullptr;
+};
 
 // How many of the program's COM objects are alive (tests check for leaks).
 long LiveComObjects();
