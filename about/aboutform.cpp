@@ -6,8 +6,11 @@
 
 namespace vellumo {
 
-bool Taboutform::Create(HINSTANCE instance) {
+bool Taboutform::Create(HINSTANCE instance, const std::string& programDir,
+                        const std::string& aboutLanguage) {
   instance_ = instance;
+  programDir_ = programDir;
+  aboutLanguage_ = &aboutLanguage;
   const WindowClass cls = {kClassName, instance, LoadCursorW(nullptr, IDC_ARROW), nullptr,
                            GetSysColorBrush(COLOR_INFOBK)};
   // Sized for the designed client area; the frame's margins are added once
@@ -32,6 +35,7 @@ void Taboutform::FormCreate() {
   CreateControls();
   LoadStoredSkin();
   FitToClient();
+  browser_.Create(Handle(), &bsSkinData1, *this, programDir_, *aboutLanguage_);
 }
 
 // The stored skin is the ABOUTSKIN resource. A skin that is missing or
@@ -70,7 +74,7 @@ void Taboutform::Show() {
   FormShow();
 }
 
-void Taboutform::FormShow() {}
+void Taboutform::FormShow() { browser_.FormShow(); }
 
 LRESULT Taboutform::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
@@ -79,6 +83,7 @@ LRESULT Taboutform::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_SIZE:
       LayOutControls();
+      browser_.Layout(LOWORD(lp), HIWORD(lp));
       break;
     case kAboutHandlerCalls:
       return wp < kAboutHandlerCount ? HandlerCalls(static_cast<AboutHandler>(wp)) : -1;

@@ -6,8 +6,11 @@
 #include <windows.h>
 
 #include <array>
+#include <string>
 
+#include "about/aboutbrowser.h"
 #include "about/abouthandlers.h"
+#include "about/aboutview.h"
 #include "skin/bsSkinData.h"
 #include "skinwin/bsSkinBoxCtrls.h"
 #include "skinwin/bsSkinButtons.h"
@@ -18,7 +21,8 @@
 
 namespace vellumo {
 
-class Taboutform : public Window {
+// The window is also the view its browser logic works on (aboutform_controls.cpp).
+class Taboutform : public Window, private AboutView {
  public:
   static constexpr wchar_t kClassName[] = L"Taboutform";
   static constexpr int kClientWidth = 658;
@@ -26,7 +30,9 @@ class Taboutform : public Window {
   static constexpr int kLeft = 194;
   static constexpr int kTop = 145;
 
-  bool Create(HINSTANCE instance);
+  // programDir ends in a backslash; aboutLanguage is the program-wide
+  // language, read at creation and at every show.
+  bool Create(HINSTANCE instance, const std::string& programDir, const std::string& aboutLanguage);
   // Shows the window (non-modal) and brings it to the front.
   void Show();
 
@@ -70,6 +76,20 @@ class Taboutform : public Window {
   HINSTANCE instance_ = nullptr;
   bs::TbsFormNotifier notifier_;
   UniqueFont font_;
+  std::string programDir_;
+  const std::string* aboutLanguage_ = nullptr;
+  AboutBrowser browser_;
+
+  // ---- AboutView over the skinned controls (aboutform_controls.cpp) ----
+  void SetAddressText(const std::wstring& text) override;
+  std::wstring AddressText() const override;
+  void FocusAddress() override;
+  void SetBackEnabled(bool enabled) override;
+  void SetForwardEnabled(bool enabled) override;
+  void SetCursorBusy(bool busy) override;
+  void SetLabelText(const std::wstring& text) override;
+  void SetOkCaption(const std::wstring& text) override;
+  void SetHint(bs::AboutButton button, const std::wstring& text) override;
 
   // ---- The skinned controls (aboutform_controls.cpp) ----
   // Lays the controls out again after the skin changed their sizes.

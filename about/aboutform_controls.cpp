@@ -104,22 +104,85 @@ void Taboutform::LayOutControls() {
   for (int i = 0; i < bs::kAboutButtonCount; ++i) (this->*kRow[i].button).SetBounds(l.buttons[i]);
 }
 
-// ---- Handlers: recorded; the browser pane gives them their actions. ----
+// ---- Handlers: each recorded (the end-to-end tests read the record), then
+// run by the browser's logic. ----
 
-void Taboutform::bsSkinButton1Click() { Record(kOkClick); }
+void Taboutform::bsSkinButton1Click() {
+  Record(kOkClick);
+  browser_.Run(&AboutLogic::bsSkinButton1Click);
+}
 
+// Enter does what the OK button does; other keys go on to the edit.
 void Taboutform::Edit_inputKeyDown(WORD& key) {
   if (key != VK_RETURN) return;
   Record(kEditKeyDownEnter);
   bsSkinButton1Click();
 }
 
-void Taboutform::bsSkinSB_backwordClick() { Record(kBackwordClick); }
-void Taboutform::bsSkinSB_forwardClick() { Record(kForwardClick); }
-void Taboutform::bsSkinSB_aboutClick() { Record(kAboutClick); }
-void Taboutform::bsSkinSB_homeClick() { Record(kHomeClick); }
-void Taboutform::bsSkinSB_emailClick() { Record(kEmailClick); }
-void Taboutform::bsSkinSB_bbsClick() { Record(kBbsClick); }
-void Taboutform::bsSkinSpeedButton1Click() { Record(kExportClick); }
+void Taboutform::bsSkinSB_backwordClick() {
+  Record(kBackwordClick);
+  browser_.Run(&AboutLogic::bsSkinSB_backwordClick);
+}
+void Taboutform::bsSkinSB_forwardClick() {
+  Record(kForwardClick);
+  browser_.Run(&AboutLogic::bsSkinSB_forwardClick);
+}
+void Taboutform::bsSkinSB_aboutClick() {
+  Record(kAboutClick);
+  browser_.Run(&AboutLogic::bsSkinSB_aboutClick);
+}
+void Taboutform::bsSkinSB_homeClick() {
+  Record(kHomeClick);
+  browser_.Run(&AboutLogic::bsSkinSB_homeClick);
+}
+void Taboutform::bsSkinSB_emailClick() {
+  Record(kEmailClick);
+  browser_.Run(&AboutLogic::bsSkinSB_emailClick);
+}
+void Taboutform::bsSkinSB_bbsClick() {
+  Record(kBbsClick);
+  browser_.Run(&AboutLogic::bsSkinSB_bbsClick);
+}
+void Taboutform::bsSkinSpeedButton1Click() {
+  Record(kExportClick);
+  browser_.Run(&AboutLogic::bsSkinSpeedButton1Click);
+}
+
+// ---- The view the browser's logic works on ----
+
+namespace {
+bs::TbsSkinSpeedButton Taboutform::*const kRowButtons[bs::kAboutButtonCount] = {
+    &Taboutform::bsSkinSB_backword, &Taboutform::bsSkinSB_forward, &Taboutform::bsSkinSB_about,
+    &Taboutform::bsSkinSB_home,     &Taboutform::bsSkinSB_email,   &Taboutform::bsSkinSB_bbs,
+    &Taboutform::bsSkinSpeedButton1};
+}  // namespace
+
+void Taboutform::SetAddressText(const std::wstring& text) { Edit_input.SetText(text); }
+std::wstring Taboutform::AddressText() const { return Edit_input.Text(); }
+void Taboutform::FocusAddress() {
+  if (Edit_input.Handle()) SetFocus(Edit_input.Handle());
+}
+void Taboutform::SetBackEnabled(bool enabled) { bsSkinSB_backword.SetEnabled(enabled); }
+void Taboutform::SetForwardEnabled(bool enabled) { bsSkinSB_forward.SetEnabled(enabled); }
+void Taboutform::SetCursorBusy(bool busy) { browser_.Pane().SetBusy(busy); }
+// The label is window-less: the panel that holds it carries its text as its
+// own window text too, for whoever reads windows (tests, screen readers).
+void Taboutform::SetLabelText(const std::wstring& text) {
+  note.SetCaption(text);
+  if (HWND h = bsSkinPanel2.Handle()) SetWindowTextW(h, text.c_str());
+}
+
+// The caption is the button's window text too, so that it reads as one.
+void Taboutform::SetOkCaption(const std::wstring& text) {
+  bsSkinButton1.Caption = text;
+  if (HWND h = bsSkinButton1.Handle()) {
+    SetWindowTextW(h, text.c_str());
+    InvalidateRect(h, nullptr, FALSE);
+  }
+}
+
+void Taboutform::SetHint(bs::AboutButton button, const std::wstring& text) {
+  if (button >= 0 && button < bs::kAboutButtonCount) (this->*kRowButtons[button]).SetHint(text);
+}
 
 }  // namespace vellumo

@@ -1,21 +1,24 @@
-// Program entry: the main window (its creation initialises the program-wide
-// state and opens a file named on the command line), the About window (hidden),
-// the tips dialog, and the message loop until the main window closes.
+// Program entry: OLE for the run, the main window (its creation initialises
+// the program-wide state and opens a file named on the command line), the
+// About window (hidden), the tips dialog, and the message loop until the main
+// window closes.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "about/aboutform.h"
 #include "app/codewindow.h"
 #include "app/newfiletips.h"
+#include "app/programstate.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  vellumo::OleSession ole;  // outlives every window
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
 
   vellumo::TForm1 form1;
   if (!form1.Create(instance)) return 1;
   vellumo::Taboutform aboutform;
-  aboutform.Create(instance);
+  aboutform.Create(instance, vellumo::ProgramDir, vellumo::AboutLanguage);
   form1.SetAboutForm(&aboutform);
   vellumo::TTipsForm tipsForm;
   tipsForm.Create(instance, form1.Handle());

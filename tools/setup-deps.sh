@@ -11,8 +11,10 @@ cross_pkgs=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64
             mingw-w64-i686-dev g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
             binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev libz-mingw-w64-dev)
 wine_pkgs=(wine wine64 wine32:i386 fonts-wine xvfb x11-apps imagemagick fonts-wqy-microhei)
+# Headless Chromium checks how the companion pages render.
+doc_pkgs=(chromium)
 
-want=("${native_pkgs[@]}" "${cross_pkgs[@]}" "${wine_pkgs[@]}")
+want=("${native_pkgs[@]}" "${cross_pkgs[@]}" "${wine_pkgs[@]}" "${doc_pkgs[@]}")
 missing=()
 for p in "${want[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

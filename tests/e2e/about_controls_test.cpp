@@ -269,8 +269,11 @@ TEST_F(AboutControls, PixelsOnScreenEqualThePortableLooksAtRest) {
   EXPECT_EQ(Settled(panel1, l.panel2, [&](const bs::Picture& shot) {
               return Difference(shot, panel2Want, {l.note}, {l.note});
             }), "");
+  // Shown, the window puts the focus in the edit: the active look, with the
+  // caret at the start of the text area.
   EXPECT_EQ(Settled(panel1, l.edit, [&](const bs::Picture& shot) {
-              return Difference(shot, PortableEdit(bs::Size{l.edit.Width(), 21}, false));
+              return Difference(shot, PortableEdit(bs::Size{l.edit.Width(), 21}, true),
+                                {bs::Rect{3, 3, 8, 18}});
             }), "");
   const OkLook okWant = PortableOk(bs::Size{l.okButton.Width(), 21}, false, false, false);
   EXPECT_EQ(Settled(panel1, l.okButton, [&](const bs::Picture& shot) {

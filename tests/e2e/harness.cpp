@@ -362,6 +362,11 @@ void Program::Fail(const std::string& what) {
     state = "the program has ended, exit code " + Hex(code);
     if (code >= 0xC0000000) state += " (it crashed)";
   } else {
+    // A program that still answers is left running; one that does not is ended.
+    DWORD_PTR r = 0;
+    HWND probe = main_ && IsWindow(main_) ? main_ : nullptr;
+    if (probe && SendMessageTimeoutW(probe, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &r))
+      throw Failure(what + " (the program is running)");
     TerminateProcess(process_, 1);
     WaitForSingleObject(process_, 5000);
     state = "the program stopped answering and was ended";
