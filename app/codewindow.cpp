@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "app/busysign.h"
 #include "app/cmdline.h"
 #include "app/codepagemapping.h"
 #include "app/loader.h"
@@ -13,6 +15,7 @@
 #include "app/programstate.h"
 #include "app/rounding.h"
 #include "app/textbox.h"
+#include "app/textrows.h"
 #include "convert/convert.h"
 #include "shell/software.h"
 #include "win32/errorbox.h"
@@ -27,8 +30,18 @@ constexpr int kClientWidth = 420;
 constexpr int kClientHeight = 290;
 constexpr int kStatusBarHeight = 19;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
-// Longest line, in characters, that the text box still wraps.
-constexpr std::size_t kLongestWrappedLine = 16384;
+// A file from this size on takes more than a moment to show: the busy sign.
+constexpr ULONGLONG kBusyFileBytes = 256 << 10;
+// A text box holding this many characters takes as long to fill.
+constexpr std::size_t kBusyTextChars = 128 << 10;
+// The text goes into the text box in pieces of about this many characters,
+// the window painting and answering between them; each piece costs the edit
+// control a walk over what it holds, so fewer, larger pieces are cheaper
+// (bench/edit_bench.cpp: 512 Ki-character pieces add a tenth to one set).
+constexpr std::size_t kFillPiece = 512 << 10;
+// Posted to itself: the companion-file check of an activation that came
+// while a load was at work, made once the load is done.
+constexpr UINT kMsgActivated = WM_APP + 1;
 
 struct MenuEntry {
   UINT id;  // 0: separator
@@ -63,6 +76,12 @@ const DisplayCodePage& PageOfTag(unsigned tag) { return DisplayCodePageOf(CodeTy
 
 // The table the program converts through: CodeTable once it loaded.
 const CodeTableData* LoadedTable() { return TableLoaded ? &CodeTable : nullptr; }
+
+ULONGLONG FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA info;
+  if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &info)) return 0;
+  return (ULONGLONG(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+}
 
 // Bytes of the text in the system code page.
 int SystemCodePageLength(const std::wstring& text) {
@@ -136,13 +155,24 @@ LRESULT TForm1::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       LayoutChildren();
       return 0;
     case WM_COMMAND:
-      if (lp == 0) OnCommand(LOWORD(wp));
+      if (lp != 0) return 0;
+      // A command sent while a load is at work runs once it is done.
+      if (busy_) PostMessageW(Handle(), WM_COMMAND, wp, 0);
+      else OnCommand(LOWORD(wp));
+      return 0;
+    case WM_CLOSE:
+      if (busy_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+      else DestroyWindow(Handle());
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE) {
         if (mm_Show_) SetFocus(mm_Show_);
-        RunCommand(Handle(), [this] { FormActivate(); });
+        if (busy_) PostMessageW(Handle(), kMsgActivated, 0, 0);
+        else RunCommand(Handle(), [this] { FormActivate(); });
       }
+      return 0;
+    case kMsgActivated:
+      RunCommand(Handle(), [this] { FormActivate(); });
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -183,8 +213,11 @@ void TForm1::CreateTextBox(int bars, const std::wstring& text) {
                              rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0,
                              Handle(), reinterpret_cast<HMENU>(kTextBoxId), instance_, nullptr);
   if (old) DestroyWindow(old);
+  boxEdit_.Take(mm_Show_);
   scrollBars_ = bars;
   SendMessageW(mm_Show_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+  // The old box, which used the old font, is gone: the new one starts with the new.
+  if (nextFont_) textFont_ = std::move(nextFont_);
   if (textFont_) SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), 0);
   SetText(text);
   if (hadFocus) SetFocus(mm_Show_);
@@ -250,7 +283,8 @@ void TForm1::FormCreate() {
   int left = RoundHalfEven((GetSystemMetrics(SM_CXSCREEN) - w) / 2.0);
   int top = RoundHalfEven((GetSystemMetrics(SM_CYSCREEN) - h) / 2.0);
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RunCommand(Handle(), [this] { Load_Param(); });
+  // Load_Param comes once the window is on screen (the program entry calls
+  // it): a large file must not keep the window from showing.
 }
 
 void TForm1::Load_Param() {
@@ -271,17 +305,25 @@ void TForm1::mn_OpenFileClick() {
 
 void TForm1::LoadFile(const std::string& path) {
   const ByteText& mapping = ByteTextOf(CurrentCodeType);
+  const ULONGLONG size = FileSize(path);
+  BusySign busy(statusBar_, 5, size >= kBusyFileBytes, busy_);
   std::wstring text;
-  WIN32_FILE_ATTRIBUTE_DATA info;
-  if (GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &info) &&
-      info.nFileSizeHigh == 0)
-    text.reserve(info.nFileSizeLow / 2 + 64);
+  // A file of display code page bytes becomes at most one character a byte.
+  if (size < (ULONGLONG(1) << 31)) text.reserve(static_cast<std::size_t>(size) + 64);
   SourceKind kind = LoadLinesTo(path, LoadedTable(), [&](const std::string& line) {
-    mapping.Decode(line.data(), line.size(), text);
+    AppendLineInRows(text, line.data(), line.size(), mapping);
     text += L"\r\n";
+    busy.Pump();
   });
   SetPanelText(2, Widen(SourceKindText(kind)));
   textCodeType_ = CurrentCodeType;
+  boxEdit_.SetCodeType(textCodeType_);
+  ShowText(text);
+  busy.Done();
+  SetPanelText(5, L"");
+}
+
+void TForm1::ShowText(const std::wstring& text) {
   int bars = ScrollBarsFor(text, false);
   if (bars >= 0 && bars != scrollBars_) {
     CreateTextBox(bars, text);  // one layout of the text instead of two
@@ -289,7 +331,6 @@ void TForm1::LoadFile(const std::string& path) {
     SetText(text);
     ApplyScrollBars(ScrollBarsFor(text, true), text);
   }
-  SetPanelText(5, L"");
 }
 
 void TForm1::MarkCurrentFileName() {
@@ -311,28 +352,60 @@ void TForm1::mn_ShowCodeClick(UINT itemId) {
   mi.fMask = MIIM_DATA;
   GetMenuItemInfoW(menu_, itemId, FALSE, &mi);
   CurrentCodeType = CodeTypeOfTag(static_cast<unsigned>(mi.dwItemData));
+  const CodeType shownIn = textCodeType_;
+  // The new font goes into the text box with the reloaded text, in one
+  // layout; the old text is read again in the new code page only when there
+  // is no file to reload or the reload fails (the old text then stays).
   ChangeCodeType(CurrentCodeType);
-  if (!CurrentFileName.empty()) LoadFile(CurrentFileName);
+  if (!CurrentFileName.empty()) {
+    try {
+      LoadFile(CurrentFileName);
+      return;
+    } catch (...) {
+      Reread(shownIn);
+      throw;
+    }
+  }
+  Reread(shownIn);
+}
+
+void TForm1::Reread(CodeType shownIn) {
+  const CodeType codeType = CurrentCodeType;
+  if (GetWindowTextLengthW(mm_Show_) == 0) {  // ChangeCodeType has set the font
+    textCodeType_ = codeType;
+    boxEdit_.SetCodeType(codeType);
+    return;
+  }
+  const std::wstring text = Text();
+  BusySign busy(statusBar_, 5, text.size() >= kBusyTextChars, busy_);
+  const std::wstring saved = HasSoftBreaks(text) ? WithoutSoftBreaks(text) : text;
+  const std::string bytes = ByteTextOf(shownIn).Encode(saved.data(), saved.size());
+  std::wstring redrawn;
+  redrawn.reserve(text.size());
+  DecodeInRows(bytes, ByteTextOf(codeType), redrawn);
+  const bool edited = Edited();
+  textCodeType_ = codeType;
+  boxEdit_.SetCodeType(codeType);
+  // Rows of a long line are never wrapped (see ScrollBarsFor).
+  if (HasSoftBreaks(redrawn) && !(scrollBars_ & 1)) CreateTextBox(scrollBars_ | 1, redrawn);
+  else SetText(redrawn);
+  carriedEdit_ = edited;
 }
 
 void TForm1::ChangeCodeType(CodeType codeType) {
   for (unsigned tag = 1; tag <= kCodeTypeCount; ++tag)
     CheckMenuItem(menu_, PageOfTag(tag).menuId, MF_BYCOMMAND | MF_UNCHECKED);
   const DisplayCodePage& page = DisplayCodePageOf(codeType);
-  UniqueFont font = MakeFont(page.fontName, 13, page.charset);
-  SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  textFont_ = std::move(font);
-  // The same bytes, now read in the new code page; an edit stays an edit.
-  if (textCodeType_ != codeType && GetWindowTextLengthW(mm_Show_) > 0) {
-    std::wstring text = Text();
-    std::string bytes = ByteTextOf(textCodeType_).Encode(text.data(), text.size());
-    std::wstring redrawn;
-    ByteTextOf(codeType).Decode(bytes.data(), bytes.size(), redrawn);
-    bool edited = Edited();
-    SetText(redrawn);
-    carriedEdit_ = edited;
+  // Set on a full text box the font would lay the whole text out once more
+  // (three times the time of setting the text, wrapped): it goes in with the
+  // next text, at once while the box is empty.
+  nextFont_ = MakeFont(page.fontName, 13, page.charset);
+  if (GetWindowTextLengthW(mm_Show_) == 0) {
+    SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(nextFont_.get()), TRUE);
+    textFont_ = std::move(nextFont_);
+    textCodeType_ = codeType;
+    boxEdit_.SetCodeType(codeType);
   }
-  textCodeType_ = codeType;
   CheckMenuItem(menu_, page.menuId, MF_BYCOMMAND | MF_CHECKED);
   MENUITEMINFOW mi = {};
   mi.cbSize = sizeof mi;
@@ -356,10 +429,11 @@ int TForm1::ScrollBarsFor(const std::wstring& text, bool shown) const {
   const HWND box = shown ? mm_Show_ : nullptr;
   bool wraps = !(scrollBars_ & 1);
   int bars = 0;
-  if (lines.LongestLine() > kLongestWrappedLine) {
-    // The edit control wraps a line in time that grows with the square of
-    // its length (minutes for a line of a megabyte): such a text is shown
-    // unwrapped, with the horizontal bar, whatever the wrap command says.
+  if (HasSoftBreaks(text)) {
+    // A line cut into rows: the edit control wraps a line in time that grows
+    // with the square of its length (a minute for 16,384 digits), so the
+    // rows are shown unwrapped, with the horizontal bar, whatever the wrap
+    // command says.
     bars |= 1;
     wraps = false;
   } else if (!(GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED)) {
@@ -407,12 +481,41 @@ bool TForm1::Edited() const {
 
 void TForm1::SetText(const std::wstring& text) {
   SendMessageW(mm_Show_, WM_SETREDRAW, FALSE, 0);
-  SetWindowTextW(mm_Show_, text.c_str());
+  if (nextFont_) {
+    // Emptied first, so that the font lays out nothing.
+    if (GetWindowTextLengthW(mm_Show_) > 0) SetWindowTextW(mm_Show_, L"");
+    SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(nextFont_.get()), FALSE);
+    textFont_ = std::move(nextFont_);
+  }
+  if (text.size() <= kFillPiece) {
+    SetWindowTextW(mm_Show_, text.c_str());
+  } else {
+    // In pieces that end after a line end, the window answering between them.
+    SetWindowTextW(mm_Show_, L"");
+    BusySign busy(statusBar_, 5, false, busy_);
+    std::size_t at = 0;
+    while (at < text.size()) {
+      std::size_t end = text.find(L'\n', std::min(text.size(), at + kFillPiece));
+      end = end == std::wstring::npos ? text.size() : end + 1;
+      const std::wstring piece = text.substr(at, end - at);
+      SendMessageW(mm_Show_, EM_SETSEL, at, at);
+      SendMessageW(mm_Show_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+      at = end;
+      busy.Pump();
+    }
+    SendMessageW(mm_Show_, EM_SETSEL, 0, 0);
+    SendMessageW(mm_Show_, EM_SCROLLCARET, 0, 0);
+  }
   SendMessageW(mm_Show_, EM_EMPTYUNDOBUFFER, 0, 0);
   SendMessageW(mm_Show_, EM_SETMODIFY, FALSE, 0);
   SendMessageW(mm_Show_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(mm_Show_, nullptr, TRUE);
   carriedEdit_ = false;
+}
+
+std::wstring TForm1::SavedText() const {
+  std::wstring text = Text();
+  return HasSoftBreaks(text) ? WithoutSoftBreaks(text) : text;
 }
 
 std::wstring TForm1::Text() const {

@@ -1,11 +1,12 @@
 // Program entry: the main window (its creation initialises the program-wide
-// state and opens a file named on the command line), the tips dialog, and the
-// message loop until the main window closes.
+// state), the tips dialog, the window shown, then the file named on the
+// command line opened, and the message loop until the main window closes.
 #include <windows.h>
 #include <commctrl.h>
 
 #include "app/codewindow.h"
 #include "app/newfiletips.h"
+#include "win32/errorbox.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
@@ -18,7 +19,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   form1.SetTipsForm(&tipsForm);
 
   ShowWindow(form1.Handle(), show);
-  UpdateWindow(form1.Handle());
+  // Painted, menus and status bar with it, before a file of any size is read.
+  RedrawWindow(form1.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  vellumo::RunCommand(form1.Handle(), [&] { form1.Load_Param(); });
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
