@@ -19,6 +19,7 @@
 #include "convert/convert.h"
 #include "shell/software.h"
 #include "win32/errorbox.h"
+#include "win32/fittingbreaks.h"
 #include "win32/strings.h"
 
 namespace vellumo {
@@ -214,6 +215,7 @@ void TForm1::CreateTextBox(int bars, const std::wstring& text) {
                              Handle(), reinterpret_cast<HMENU>(kTextBoxId), instance_, nullptr);
   if (old) DestroyWindow(old);
   boxEdit_.Take(mm_Show_);
+  UseFittingWordBreaks(mm_Show_);
   scrollBars_ = bars;
   SendMessageW(mm_Show_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   // The old box, which used the old font, is gone: the new one starts with the new.
@@ -227,7 +229,10 @@ void TForm1::LayoutChildren() {
   RECT rc;
   GetClientRect(Handle(), &rc);
   int textHeight = rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0;
-  if (mm_Show_) MoveWindow(mm_Show_, 0, 0, rc.right, textHeight, TRUE);
+  if (mm_Show_) {
+    FittingRows fitting(mm_Show_);  // a new width wraps the whole text anew
+    MoveWindow(mm_Show_, 0, 0, rc.right, textHeight, TRUE);
+  }
   if (statusBar_) MoveWindow(statusBar_, 0, textHeight, rc.right, kStatusBarHeight, TRUE);
 }
 
@@ -487,6 +492,8 @@ void TForm1::SetText(const std::wstring& text) {
     SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(nextFont_.get()), FALSE);
     textFont_ = std::move(nextFont_);
   }
+  // Wrapping the text tries a row at a time, as the edit control would.
+  FittingRows fitting(mm_Show_);
   if (text.size() <= kFillPiece) {
     SetWindowTextW(mm_Show_, text.c_str());
   } else {

@@ -1,7 +1,8 @@
 // Where the time goes in the platform's multi-line edit control, set up as
 // the viewer's text box: setting a text (wrapped or not, lines of a given
 // length), changing the font on a full text, emptying the undo buffer.
-// Usage: edit_bench.exe line  KIND WRAP N...   one line of N characters
+// Usage: edit_bench.exe [-fit] MODE ...    -fit: with the fitting word breaks
+//        edit_bench.exe line  KIND WRAP N...   one line of N characters
 //        edit_bench.exe lines KIND WRAP LEN TOTAL   lines of LEN up to TOTAL characters
 //        edit_bench.exe big   WRAP TOTAL        lines of 40 CJK characters: set, font, undo, replace
 //        edit_bench.exe chunks WRAP TOTAL CHUNK the same lines appended in pieces of CHUNK
@@ -14,7 +15,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "win32/fittingbreaks.h"
+
 namespace {
+
+bool fit = false;  // -fit: the text box's fitting word breaks
 
 double Now() {
   LARGE_INTEGER f, t;
@@ -45,6 +50,7 @@ struct Box {
     SendMessageW(edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
     font = MakeFont(L"宋体", GB2312_CHARSET);
     SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (fit) vellumo::UseFittingWordBreaks(edit);
   }
   ~Box() {
     DestroyWindow(parent);
@@ -60,6 +66,7 @@ struct Box {
   }
   // Seconds to set the text, redraw off, and to paint it afterwards.
   double Set(const std::wstring& text, bool redrawOff = true) {
+    vellumo::FittingRows fitting(fit ? edit : nullptr);
     double t = Now();
     if (redrawOff) SendMessageW(edit, WM_SETREDRAW, FALSE, 0);
     SetWindowTextW(edit, text.c_str());
@@ -79,6 +86,11 @@ void Print(const char* what, std::size_t chars, double seconds) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+  if (argc > 1 && std::wstring(argv[1]) == L"-fit") {
+    fit = true;
+    --argc;
+    ++argv;
+  }
   if (argc < 3) {
     std::fprintf(stderr, "usage: edit_bench line|lines|big ...\n");
     return 2;
