@@ -33,13 +33,14 @@ constexpr int kStatusBarHeight = 19;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 // A file from this size on takes more than a moment to show: the busy sign.
 constexpr ULONGLONG kBusyFileBytes = 256 << 10;
-// A text box holding this many characters takes as long to fill.
-constexpr std::size_t kBusyTextChars = 128 << 10;
-// The text goes into the text box in pieces of about this many characters,
-// the window painting and answering between them; each piece costs the edit
-// control a walk over what it holds, so fewer, larger pieces are cheaper
-// (bench/edit_bench.cpp: 512 Ki-character pieces add a tenth to one set).
-constexpr std::size_t kFillPiece = 512 << 10;
+// A text of this many characters takes as long to show: the busy sign, the
+// text put in in pieces, a new text box rather than the old one emptied.
+constexpr std::size_t kLargeText = 128 << 10;
+// Each piece takes about this long, the window painting and answering other
+// programs between pieces. A piece also costs the edit control walks over all
+// it holds (tens of milliseconds at 20 MB; bench/edit_bench.cpp), so pieces
+// are no smaller than that asks.
+constexpr DWORD kPieceMilliseconds = 250;
 // Posted to itself: the companion-file check of an activation that came
 // while a load was at work, made once the load is done.
 constexpr UINT kMsgActivated = WM_APP + 1;
@@ -382,7 +383,7 @@ void TForm1::Reread(CodeType shownIn) {
     return;
   }
   const std::wstring text = Text();
-  BusySign busy(statusBar_, 5, text.size() >= kBusyTextChars, busy_);
+  BusySign busy(statusBar_, 5, text.size() >= kLargeText, busy_);
   const std::wstring saved = HasSoftBreaks(text) ? WithoutSoftBreaks(text) : text;
   const std::string bytes = ByteTextOf(shownIn).Encode(saved.data(), saved.size());
   std::wstring redrawn;
@@ -460,6 +461,9 @@ void TForm1::ApplyScrollBars(int bars, const std::wstring& text) {
 void TForm1::mn_WrapClick() {
   bool checked = GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED;
   CheckMenuItem(menu_, kMenuWrap, MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED));
+  // New scroll bars lay the whole text out anew.
+  const auto chars = static_cast<std::size_t>(GetWindowTextLengthW(mm_Show_));
+  BusySign busy(statusBar_, 5, chars >= kLargeText, busy_);
   AutoScroll();
 }
 
@@ -485,6 +489,12 @@ bool TForm1::Edited() const {
 }
 
 void TForm1::SetText(const std::wstring& text) {
+  // Emptying a large text box costs the edit control a copy of its whole
+  // text (kept for an undo, then dropped): a new box starts empty for free.
+  if (static_cast<std::size_t>(GetWindowTextLengthW(mm_Show_)) > kLargeText) {
+    CreateTextBox(scrollBars_, text);
+    return;
+  }
   SendMessageW(mm_Show_, WM_SETREDRAW, FALSE, 0);
   if (nextFont_) {
     // Emptied first, so that the font lays out nothing.
@@ -494,19 +504,23 @@ void TForm1::SetText(const std::wstring& text) {
   }
   // Wrapping the text tries a row at a time, as the edit control would.
   FittingRows fitting(mm_Show_);
-  if (text.size() <= kFillPiece) {
+  if (text.size() <= kLargeText) {
     SetWindowTextW(mm_Show_, text.c_str());
   } else {
-    // In pieces that end after a line end, the window answering between them.
+    // In pieces that end after a line end, sized by the time the last took.
     SetWindowTextW(mm_Show_, L"");
     BusySign busy(statusBar_, 5, false, busy_);
-    std::size_t at = 0;
+    std::size_t at = 0, size = kLargeText / 2;
     while (at < text.size()) {
-      std::size_t end = text.find(L'\n', std::min(text.size(), at + kFillPiece));
+      std::size_t end = text.find(L'\n', std::min(text.size(), at + size));
       end = end == std::wstring::npos ? text.size() : end + 1;
       const std::wstring piece = text.substr(at, end - at);
+      const DWORD start = GetTickCount();
       SendMessageW(mm_Show_, EM_SETSEL, at, at);
       SendMessageW(mm_Show_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+      const DWORD took = GetTickCount() - start;
+      size = std::clamp<std::size_t>(piece.size() * kPieceMilliseconds / (took ? took : 1),
+                                     kLargeText / 4, kLargeText * 16);
       at = end;
       busy.Pump();
     }

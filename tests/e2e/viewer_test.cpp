@@ -141,14 +141,17 @@ TEST(Viewer, CommandLineArgument) {
     EXPECT_EQ(p.Panel(0), L"");
   }
   {
-    // Held open for writing by another program: the error comes before the
-    // window, which then opens empty.
+    // Held open for writing by another program: the window is up first, the
+    // error comes over it, and the window stays empty.
     HANDLE lock = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     e2e::Program p(Quoted(file));
+    HWND box = p.WaitMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(IsWindowVisible(p.Main()));
+    EXPECT_EQ(GetWindow(box, GW_OWNER), p.Main());
     EXPECT_EQ(p.AnswerMessageBox(), L"[Vellumo] I/O error 32.");
-    ASSERT_NE(p.Main(), nullptr);
     EXPECT_EQ(p.Text(), L"");
     CloseHandle(lock);
   }
