@@ -36,11 +36,11 @@ constexpr ULONGLONG kBusyFileBytes = 256 << 10;
 // A text of this many characters takes as long to show: the busy sign, the
 // text put in in pieces, a new text box rather than the old one emptied.
 constexpr std::size_t kLargeText = 128 << 10;
-// Each piece takes about this long, the window painting and answering other
-// programs between pieces. A piece also costs the edit control walks over all
-// it holds (tens of milliseconds at 20 MB; bench/edit_bench.cpp), so pieces
-// are no smaller than that asks.
-constexpr DWORD kPieceMilliseconds = 250;
+// A large text goes in in this many pieces, the window painting and answering
+// other programs between them (a second a piece at 20 MB, wrapped). Each piece
+// costs the edit control walks over all it holds (tens of milliseconds at
+// 20 MB; bench/edit_bench.cpp), so their number stays fixed whatever the size.
+constexpr std::size_t kPieces = 16;
 // Posted to itself: the companion-file check of an activation that came
 // while a load was at work, made once the load is done.
 constexpr UINT kMsgActivated = WM_APP + 1;
@@ -507,20 +507,17 @@ void TForm1::SetText(const std::wstring& text) {
   if (text.size() <= kLargeText) {
     SetWindowTextW(mm_Show_, text.c_str());
   } else {
-    // In pieces that end after a line end, sized by the time the last took.
+    // In pieces that end after a line end.
     SetWindowTextW(mm_Show_, L"");
     BusySign busy(statusBar_, 5, false, busy_);
-    std::size_t at = 0, size = kLargeText / 2;
+    const std::size_t size = std::max(kLargeText, text.size() / kPieces);
+    std::size_t at = 0;
     while (at < text.size()) {
       std::size_t end = text.find(L'\n', std::min(text.size(), at + size));
       end = end == std::wstring::npos ? text.size() : end + 1;
       const std::wstring piece = text.substr(at, end - at);
-      const DWORD start = GetTickCount();
       SendMessageW(mm_Show_, EM_SETSEL, at, at);
       SendMessageW(mm_Show_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
-      const DWORD took = GetTickCount() - start;
-      size = std::clamp<std::size_t>(piece.size() * kPieceMilliseconds / (took ? took : 1),
-                                     kLargeText / 4, kLargeText * 16);
       at = end;
       busy.Pump();
     }
