@@ -508,13 +508,16 @@ void TForm1::SetText(const std::wstring& text) {
     SetWindowTextW(mm_Show_, text.c_str());
   } else {
     // In pieces that end after a line end.
-    SetWindowTextW(mm_Show_, L"");
     BusySign busy(statusBar_, 5, false, busy_);
     const std::size_t size = std::max(kLargeText, text.size() / kPieces);
-    std::size_t at = 0;
+    auto pieceEnd = [&](std::size_t at) {
+      const std::size_t end = text.find(L'\n', std::min(text.size(), at + size));
+      return end == std::wstring::npos ? text.size() : end + 1;
+    };
+    std::size_t at = GiveBuffer(text, pieceEnd(0));
+    busy.Pump();
     while (at < text.size()) {
-      std::size_t end = text.find(L'\n', std::min(text.size(), at + size));
-      end = end == std::wstring::npos ? text.size() : end + 1;
+      const std::size_t end = pieceEnd(at);
       const std::wstring piece = text.substr(at, end - at);
       SendMessageW(mm_Show_, EM_SETSEL, at, at);
       SendMessageW(mm_Show_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
@@ -529,6 +532,33 @@ void TForm1::SetText(const std::wstring& text) {
   SendMessageW(mm_Show_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(mm_Show_, nullptr, TRUE);
   carriedEdit_ = false;
+}
+
+std::size_t TForm1::GiveBuffer(const std::wstring& text, std::size_t first) {
+  // The control would grow its buffer at each piece, and growing a large
+  // buffer copies it: it gets one of the whole text's size at once, holding
+  // the first piece.
+  HLOCAL buffer = LocalAlloc(LMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* p = buffer ? static_cast<wchar_t*>(LocalLock(buffer)) : nullptr;
+  if (!p) {
+    if (buffer) LocalFree(buffer);
+    SetWindowTextW(mm_Show_, L"");  // the pieces then all go in as pieces
+    return 0;
+  }
+  text.copy(p, first);
+  p[first] = L'\0';
+  LocalUnlock(buffer);
+  if (GetWindowTextLengthW(mm_Show_) > 0) SetWindowTextW(mm_Show_, L"");
+  // The old buffer is the program's to free once the control has let it go;
+  // a control that does not take a buffer (its length stays 0) keeps its own.
+  auto old = reinterpret_cast<HLOCAL>(SendMessageW(mm_Show_, EM_GETHANDLE, 0, 0));
+  SendMessageW(mm_Show_, EM_SETHANDLE, reinterpret_cast<WPARAM>(buffer), 0);
+  if (static_cast<std::size_t>(GetWindowTextLengthW(mm_Show_)) != first) {
+    LocalFree(buffer);
+    return 0;
+  }
+  if (old && old != buffer) LocalFree(old);
+  return first;
 }
 
 std::wstring TForm1::SavedText() const {

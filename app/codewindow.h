@@ -71,6 +71,9 @@ class TForm1 : public Window {
   // Puts the text in the text box in one layout: redraw off, the display
   // code page's font if it changed, the text, nothing to undo.
   void SetText(const std::wstring& text);
+  // Gives the empty text box a buffer of the text's size holding its first
+  // characters; returns how many went in.
+  std::size_t GiveBuffer(const std::wstring& text, std::size_t first);
   // The text with its scroll bars: created with them when the text alone
   // decides them, else decided once the text is in.
   void ShowText(const std::wstring& text);
