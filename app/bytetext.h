@@ -43,6 +43,15 @@ class ByteText {
   template <class Char>
   std::size_t ByteLength(const Char* text, std::size_t n) const;
 
+  // The text as Save As will write it, read back: each character the code
+  // page lacks (a surrogate pair too) becomes one "?"; characters it holds
+  // and placeholders stay. For text typed or pasted into the text box, so
+  // that the screen never shows what the file will not hold.
+  template <class Char>
+  std::basic_string<Char> AsSaved(const Char* text, std::size_t n) const;
+  // Whether the code page holds the character (a surrogate never).
+  bool Holds(char16_t c) const { return (c < 0xD800 || c > 0xDFFF) && encode_[c].length; }
+
  private:
   // Byte length and bytes (big-endian for pairs) of a unit; 0 length: absent.
   struct Code {
@@ -119,6 +128,21 @@ std::size_t ByteText::ByteLength(const Char* text, std::size_t n) const {
     length += code.length;
   }
   return length;
+}
+
+template <class Char>
+std::basic_string<Char> ByteText::AsSaved(const Char* text, std::size_t n) const {
+  std::basic_string<Char> out;
+  out.reserve(n);
+  Code code;
+  for (std::size_t i = 0; i < n;) {
+    const auto c = static_cast<char16_t>(text[i]);
+    const std::size_t units = NextUnit(text, n, i, code);
+    const bool kept = units == 1 && (IsPlaceholder(c) || Holds(c));
+    out.push_back(kept ? text[i] : static_cast<Char>(u'?'));
+    i += units;
+  }
+  return out;
 }
 
 }  // namespace vellumo

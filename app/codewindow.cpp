@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <algorithm>
 #include <vector>
 
+#include "app/busysign.h"
 #include "app/cmdline.h"
 #include "app/codepagemapping.h"
 #include "app/loader.h"
@@ -13,9 +15,11 @@
 #include "app/programstate.h"
 #include "app/rounding.h"
 #include "app/textbox.h"
+#include "app/textrows.h"
 #include "convert/convert.h"
 #include "shell/software.h"
 #include "win32/errorbox.h"
+#include "win32/fittingbreaks.h"
 #include "win32/strings.h"
 
 namespace vellumo {
@@ -27,8 +31,19 @@ constexpr int kClientWidth = 420;
 constexpr int kClientHeight = 290;
 constexpr int kStatusBarHeight = 19;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
-// Longest line, in characters, that the text box still wraps.
-constexpr std::size_t kLongestWrappedLine = 16384;
+// A file from this size on takes more than a moment to show: the busy sign.
+constexpr ULONGLONG kBusyFileBytes = 256 << 10;
+// A text of this many characters takes as long to show: the busy sign, the
+// text put in in pieces, a new text box rather than the old one emptied.
+constexpr std::size_t kLargeText = 128 << 10;
+// A large text goes in in this many pieces, the window painting and answering
+// other programs between them (a second a piece at 20 MB, wrapped). Each piece
+// costs the edit control walks over all it holds (tens of milliseconds at
+// 20 MB; bench/edit_bench.cpp), so their number stays fixed whatever the size.
+constexpr std::size_t kPieces = 16;
+// Posted to itself: the companion-file check of an activation that came
+// while a load was at work, made once the load is done.
+constexpr UINT kMsgActivated = WM_APP + 1;
 
 struct MenuEntry {
   UINT id;  // 0: separator
@@ -63,6 +78,12 @@ const DisplayCodePage& PageOfTag(unsigned tag) { return DisplayCodePageOf(CodeTy
 
 // The table the program converts through: CodeTable once it loaded.
 const CodeTableData* LoadedTable() { return TableLoaded ? &CodeTable : nullptr; }
+
+ULONGLONG FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA info;
+  if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &info)) return 0;
+  return (ULONGLONG(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+}
 
 // Bytes of the text in the system code page.
 int SystemCodePageLength(const std::wstring& text) {
@@ -136,13 +157,24 @@ LRESULT TForm1::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       LayoutChildren();
       return 0;
     case WM_COMMAND:
-      if (lp == 0) OnCommand(LOWORD(wp));
+      if (lp != 0) return 0;
+      // A command sent while a load is at work runs once it is done.
+      if (busy_) PostMessageW(Handle(), WM_COMMAND, wp, 0);
+      else OnCommand(LOWORD(wp));
+      return 0;
+    case WM_CLOSE:
+      if (busy_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+      else DestroyWindow(Handle());
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE) {
         if (mm_Show_) SetFocus(mm_Show_);
-        RunCommand(Handle(), [this] { FormActivate(); });
+        if (busy_) PostMessageW(Handle(), kMsgActivated, 0, 0);
+        else RunCommand(Handle(), [this] { FormActivate(); });
       }
+      return 0;
+    case kMsgActivated:
+      RunCommand(Handle(), [this] { FormActivate(); });
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -183,8 +215,12 @@ void TForm1::CreateTextBox(int bars, const std::wstring& text) {
                              rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0,
                              Handle(), reinterpret_cast<HMENU>(kTextBoxId), instance_, nullptr);
   if (old) DestroyWindow(old);
+  boxEdit_.Take(mm_Show_);
+  UseFittingWordBreaks(mm_Show_);
   scrollBars_ = bars;
   SendMessageW(mm_Show_, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
+  // The old box, which used the old font, is gone: the new one starts with the new.
+  if (nextFont_) textFont_ = std::move(nextFont_);
   if (textFont_) SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), 0);
   SetText(text);
   if (hadFocus) SetFocus(mm_Show_);
@@ -194,7 +230,10 @@ void TForm1::LayoutChildren() {
   RECT rc;
   GetClientRect(Handle(), &rc);
   int textHeight = rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0;
-  if (mm_Show_) MoveWindow(mm_Show_, 0, 0, rc.right, textHeight, TRUE);
+  if (mm_Show_) {
+    FittingRows fitting(mm_Show_);  // a new width wraps the whole text anew
+    MoveWindow(mm_Show_, 0, 0, rc.right, textHeight, TRUE);
+  }
   if (statusBar_) MoveWindow(statusBar_, 0, textHeight, rc.right, kStatusBarHeight, TRUE);
 }
 
@@ -250,7 +289,8 @@ void TForm1::FormCreate() {
   int left = RoundHalfEven((GetSystemMetrics(SM_CXSCREEN) - w) / 2.0);
   int top = RoundHalfEven((GetSystemMetrics(SM_CYSCREEN) - h) / 2.0);
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  RunCommand(Handle(), [this] { Load_Param(); });
+  // Load_Param comes once the window is on screen (the program entry calls
+  // it): a large file must not keep the window from showing.
 }
 
 void TForm1::Load_Param() {
@@ -271,17 +311,25 @@ void TForm1::mn_OpenFileClick() {
 
 void TForm1::LoadFile(const std::string& path) {
   const ByteText& mapping = ByteTextOf(CurrentCodeType);
+  const ULONGLONG size = FileSize(path);
+  BusySign busy(statusBar_, 5, size >= kBusyFileBytes, busy_);
   std::wstring text;
-  WIN32_FILE_ATTRIBUTE_DATA info;
-  if (GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &info) &&
-      info.nFileSizeHigh == 0)
-    text.reserve(info.nFileSizeLow / 2 + 64);
+  // A file of display code page bytes becomes at most one character a byte.
+  if (size < (ULONGLONG(1) << 31)) text.reserve(static_cast<std::size_t>(size) + 64);
   SourceKind kind = LoadLinesTo(path, LoadedTable(), [&](const std::string& line) {
-    mapping.Decode(line.data(), line.size(), text);
+    AppendLineInRows(text, line.data(), line.size(), mapping);
     text += L"\r\n";
+    busy.Pump();
   });
   SetPanelText(2, Widen(SourceKindText(kind)));
   textCodeType_ = CurrentCodeType;
+  boxEdit_.SetCodeType(textCodeType_);
+  ShowText(text);
+  busy.Done();
+  SetPanelText(5, L"");
+}
+
+void TForm1::ShowText(const std::wstring& text) {
   int bars = ScrollBarsFor(text, false);
   if (bars >= 0 && bars != scrollBars_) {
     CreateTextBox(bars, text);  // one layout of the text instead of two
@@ -289,7 +337,6 @@ void TForm1::LoadFile(const std::string& path) {
     SetText(text);
     ApplyScrollBars(ScrollBarsFor(text, true), text);
   }
-  SetPanelText(5, L"");
 }
 
 void TForm1::MarkCurrentFileName() {
@@ -311,28 +358,60 @@ void TForm1::mn_ShowCodeClick(UINT itemId) {
   mi.fMask = MIIM_DATA;
   GetMenuItemInfoW(menu_, itemId, FALSE, &mi);
   CurrentCodeType = CodeTypeOfTag(static_cast<unsigned>(mi.dwItemData));
+  const CodeType shownIn = textCodeType_;
+  // The new font goes into the text box with the reloaded text, in one
+  // layout; the old text is read again in the new code page only when there
+  // is no file to reload or the reload fails (the old text then stays).
   ChangeCodeType(CurrentCodeType);
-  if (!CurrentFileName.empty()) LoadFile(CurrentFileName);
+  if (!CurrentFileName.empty()) {
+    try {
+      LoadFile(CurrentFileName);
+      return;
+    } catch (...) {
+      Reread(shownIn);
+      throw;
+    }
+  }
+  Reread(shownIn);
+}
+
+void TForm1::Reread(CodeType shownIn) {
+  const CodeType codeType = CurrentCodeType;
+  if (GetWindowTextLengthW(mm_Show_) == 0) {  // ChangeCodeType has set the font
+    textCodeType_ = codeType;
+    boxEdit_.SetCodeType(codeType);
+    return;
+  }
+  const std::wstring text = Text();
+  BusySign busy(statusBar_, 5, text.size() >= kLargeText, busy_);
+  const std::wstring saved = HasSoftBreaks(text) ? WithoutSoftBreaks(text) : text;
+  const std::string bytes = ByteTextOf(shownIn).Encode(saved.data(), saved.size());
+  std::wstring redrawn;
+  redrawn.reserve(text.size());
+  DecodeInRows(bytes, ByteTextOf(codeType), redrawn);
+  const bool edited = Edited();
+  textCodeType_ = codeType;
+  boxEdit_.SetCodeType(codeType);
+  // Rows of a long line are never wrapped (see ScrollBarsFor).
+  if (HasSoftBreaks(redrawn) && !(scrollBars_ & 1)) CreateTextBox(scrollBars_ | 1, redrawn);
+  else SetText(redrawn);
+  carriedEdit_ = edited;
 }
 
 void TForm1::ChangeCodeType(CodeType codeType) {
   for (unsigned tag = 1; tag <= kCodeTypeCount; ++tag)
     CheckMenuItem(menu_, PageOfTag(tag).menuId, MF_BYCOMMAND | MF_UNCHECKED);
   const DisplayCodePage& page = DisplayCodePageOf(codeType);
-  UniqueFont font = MakeFont(page.fontName, 13, page.charset);
-  SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-  textFont_ = std::move(font);
-  // The same bytes, now read in the new code page; an edit stays an edit.
-  if (textCodeType_ != codeType && GetWindowTextLengthW(mm_Show_) > 0) {
-    std::wstring text = Text();
-    std::string bytes = ByteTextOf(textCodeType_).Encode(text.data(), text.size());
-    std::wstring redrawn;
-    ByteTextOf(codeType).Decode(bytes.data(), bytes.size(), redrawn);
-    bool edited = Edited();
-    SetText(redrawn);
-    carriedEdit_ = edited;
+  // Set on a full text box the font would lay the whole text out once more
+  // (three times the time of setting the text, wrapped): it goes in with the
+  // next text, at once while the box is empty.
+  nextFont_ = MakeFont(page.fontName, 13, page.charset);
+  if (GetWindowTextLengthW(mm_Show_) == 0) {
+    SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(nextFont_.get()), TRUE);
+    textFont_ = std::move(nextFont_);
+    textCodeType_ = codeType;
+    boxEdit_.SetCodeType(codeType);
   }
-  textCodeType_ = codeType;
   CheckMenuItem(menu_, page.menuId, MF_BYCOMMAND | MF_CHECKED);
   MENUITEMINFOW mi = {};
   mi.cbSize = sizeof mi;
@@ -356,10 +435,11 @@ int TForm1::ScrollBarsFor(const std::wstring& text, bool shown) const {
   const HWND box = shown ? mm_Show_ : nullptr;
   bool wraps = !(scrollBars_ & 1);
   int bars = 0;
-  if (lines.LongestLine() > kLongestWrappedLine) {
-    // The edit control wraps a line in time that grows with the square of
-    // its length (minutes for a line of a megabyte): such a text is shown
-    // unwrapped, with the horizontal bar, whatever the wrap command says.
+  if (HasSoftBreaks(text)) {
+    // A line cut into rows: the edit control wraps a line in time that grows
+    // with the square of its length (a minute for 16,384 digits), so the
+    // rows are shown unwrapped, with the horizontal bar, whatever the wrap
+    // command says.
     bars |= 1;
     wraps = false;
   } else if (!(GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED)) {
@@ -381,6 +461,9 @@ void TForm1::ApplyScrollBars(int bars, const std::wstring& text) {
 void TForm1::mn_WrapClick() {
   bool checked = GetMenuState(menu_, kMenuWrap, MF_BYCOMMAND) & MF_CHECKED;
   CheckMenuItem(menu_, kMenuWrap, MF_BYCOMMAND | (checked ? MF_UNCHECKED : MF_CHECKED));
+  // New scroll bars lay the whole text out anew.
+  const auto chars = static_cast<std::size_t>(GetWindowTextLengthW(mm_Show_));
+  BusySign busy(statusBar_, 5, chars >= kLargeText, busy_);
   AutoScroll();
 }
 
@@ -406,13 +489,81 @@ bool TForm1::Edited() const {
 }
 
 void TForm1::SetText(const std::wstring& text) {
+  // Emptying a large text box costs the edit control a copy of its whole
+  // text (kept for an undo, then dropped): a new box starts empty for free.
+  if (static_cast<std::size_t>(GetWindowTextLengthW(mm_Show_)) > kLargeText) {
+    CreateTextBox(scrollBars_, text);
+    return;
+  }
   SendMessageW(mm_Show_, WM_SETREDRAW, FALSE, 0);
-  SetWindowTextW(mm_Show_, text.c_str());
+  if (nextFont_) {
+    // Emptied first, so that the font lays out nothing.
+    if (GetWindowTextLengthW(mm_Show_) > 0) SetWindowTextW(mm_Show_, L"");
+    SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(nextFont_.get()), FALSE);
+    textFont_ = std::move(nextFont_);
+  }
+  // Wrapping the text tries a row at a time, as the edit control would.
+  FittingRows fitting(mm_Show_);
+  if (text.size() <= kLargeText) {
+    SetWindowTextW(mm_Show_, text.c_str());
+  } else {
+    // In pieces that end after a line end.
+    BusySign busy(statusBar_, 5, false, busy_);
+    const std::size_t size = std::max(kLargeText, text.size() / kPieces);
+    auto pieceEnd = [&](std::size_t at) {
+      const std::size_t end = text.find(L'\n', std::min(text.size(), at + size));
+      return end == std::wstring::npos ? text.size() : end + 1;
+    };
+    std::size_t at = GiveBuffer(text, pieceEnd(0));
+    busy.Pump();
+    while (at < text.size()) {
+      const std::size_t end = pieceEnd(at);
+      const std::wstring piece = text.substr(at, end - at);
+      SendMessageW(mm_Show_, EM_SETSEL, at, at);
+      SendMessageW(mm_Show_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+      at = end;
+      busy.Pump();
+    }
+    SendMessageW(mm_Show_, EM_SETSEL, 0, 0);
+    SendMessageW(mm_Show_, EM_SCROLLCARET, 0, 0);
+  }
   SendMessageW(mm_Show_, EM_EMPTYUNDOBUFFER, 0, 0);
   SendMessageW(mm_Show_, EM_SETMODIFY, FALSE, 0);
   SendMessageW(mm_Show_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(mm_Show_, nullptr, TRUE);
   carriedEdit_ = false;
+}
+
+std::size_t TForm1::GiveBuffer(const std::wstring& text, std::size_t first) {
+  // The control would grow its buffer at each piece, and growing a large
+  // buffer copies it: it gets one of the whole text's size at once, holding
+  // the first piece.
+  HLOCAL buffer = LocalAlloc(LMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* p = buffer ? static_cast<wchar_t*>(LocalLock(buffer)) : nullptr;
+  if (!p) {
+    if (buffer) LocalFree(buffer);
+    SetWindowTextW(mm_Show_, L"");  // the pieces then all go in as pieces
+    return 0;
+  }
+  text.copy(p, first);
+  p[first] = L'\0';
+  LocalUnlock(buffer);
+  if (GetWindowTextLengthW(mm_Show_) > 0) SetWindowTextW(mm_Show_, L"");
+  // The old buffer is the program's to free once the control has let it go;
+  // a control that does not take a buffer (its length stays 0) keeps its own.
+  auto old = reinterpret_cast<HLOCAL>(SendMessageW(mm_Show_, EM_GETHANDLE, 0, 0));
+  SendMessageW(mm_Show_, EM_SETHANDLE, reinterpret_cast<WPARAM>(buffer), 0);
+  if (static_cast<std::size_t>(GetWindowTextLengthW(mm_Show_)) != first) {
+    LocalFree(buffer);
+    return 0;
+  }
+  if (old && old != buffer) LocalFree(old);
+  return first;
+}
+
+std::wstring TForm1::SavedText() const {
+  std::wstring text = Text();
+  return HasSoftBreaks(text) ? WithoutSoftBreaks(text) : text;
 }
 
 std::wstring TForm1::Text() const {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/displaycodepage.h"
+#include "app/textboxedit.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -69,8 +70,21 @@ class TForm1 : public Window {
   void CreateTextBox(int bars, const std::wstring& text);
   void LayoutChildren();
   void SetPanelWidth(int index, int width);
+  // Puts the text in the text box in one layout: redraw off, the display
+  // code page's font if it changed, the text, nothing to undo.
   void SetText(const std::wstring& text);
+  // Gives the empty text box a buffer of the text's size holding its first
+  // characters; returns how many went in.
+  std::size_t GiveBuffer(const std::wstring& text, std::size_t first);
+  // The text with its scroll bars: created with them when the text alone
+  // decides them, else decided once the text is in.
+  void ShowText(const std::wstring& text);
+  // The text box's bytes read again in the display code page, an edit kept
+  // as an edit: when no file is open, or its reload failed.
+  void Reread(CodeType shownIn);
   std::wstring Text() const;
+  // The text as it is saved: without the soft breaks of long lines.
+  std::wstring SavedText() const;
   // The scroll bars the text needs; with shown false only when that follows
   // from the text alone (else -1), with shown true by the text box's lines.
   int ScrollBarsFor(const std::wstring& text, bool shown) const;
@@ -83,7 +97,10 @@ class TForm1 : public Window {
   HWND statusBar_ = nullptr;
   HMENU menu_ = nullptr;
   UniqueFont windowFont_;
-  UniqueFont textFont_;
+  UniqueFont textFont_;  // the text box's font
+  UniqueFont nextFont_;  // the display code page's, set with the text box's next text
+  TextBoxEdit boxEdit_;
+  bool busy_ = false;    // a load or switch is at work: commands wait for it
   int scrollBars_ = 0;        // 1 horizontal, 2 vertical
   CodeType textCodeType_ = CodeType::Gb2312;  // the code page the text box's text was read in
   bool carriedEdit_ = false;  // an edit that a re-decode of the text box took over

@@ -1,7 +1,7 @@
 // Program entry: OLE for the run, the main window (its creation initialises
-// the program-wide state and opens a file named on the command line), the
-// About window (hidden), the tips dialog, and the message loop until the main
-// window closes.
+// the program-wide state), the About window (hidden), the tips dialog, the
+// main window shown, then the file named on the command line opened, and the
+// message loop until the main window closes.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,6 +9,7 @@
 #include "app/codewindow.h"
 #include "app/newfiletips.h"
 #include "app/programstate.h"
+#include "win32/errorbox.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   vellumo::OleSession ole;  // outlives every window
@@ -25,7 +26,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   form1.SetTipsForm(&tipsForm);
 
   ShowWindow(form1.Handle(), show);
-  UpdateWindow(form1.Handle());
+  // Painted, menus and status bar with it, before a file of any size is read.
+  RedrawWindow(form1.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  vellumo::RunCommand(form1.Handle(), [&] { form1.Load_Param(); });
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);

@@ -57,7 +57,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 void TForm1::SaveAsFile(const std::string& path) {
   const std::wstring wpath = Widen(path);
   const std::wstring full = FullPath(wpath);
-  std::wstring text = Text();
+  std::wstring text = SavedText();
   const std::string bytes = ByteTextOf(textCodeType_).Encode(text.data(), text.size());
   text.clear();
   text.shrink_to_fit();

@@ -1,7 +1,5 @@
 #include "app/textbox.h"
 
-#include <algorithm>
-
 namespace vellumo {
 
 TextBoxLines::TextBoxLines(const std::wstring& text, const ByteText& mapping)
@@ -34,12 +32,6 @@ int TextBoxLines::AnyLineWider(int width, HWND box, bool wraps) const {
     }
   }
   return 0;
-}
-
-std::size_t TextBoxLines::LongestLine() const {
-  std::size_t longest = 0;
-  for (const Line& line : lines_) longest = std::max(longest, line.length);
-  return longest;
 }
 
 int TextBoxLines::MoreLinesThan(int height, HWND box, bool wraps) const {

@@ -22,8 +22,6 @@ class TextBoxLines {
   // Whether the number of lines × 8 exceeds height (an empty last line not
   // counted): 1 yes, 0 no, -1 undecided without the text box.
   int MoreLinesThan(int height, HWND box, bool wraps) const;
-  // Characters of the longest line.
-  std::size_t LongestLine() const;
 
  private:
   struct Line {

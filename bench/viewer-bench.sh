@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
-# Load time and peak memory of Runeview.exe with a 20 MB Chinese file on its
-# command line (UTF-8, UTF-16LE and ANSI/GBK), beside Wine's notepad opening
-# the same file. Builds the Windows tree first. Usage: viewer-bench.sh [MB]
+# The program on large files beside Wine's notepad: time until the main
+# window is visible and until the text is shown, with a 20 MB Chinese file on
+# the command line (UTF-8, UTF-16LE and ANSI/GBK), notepad with its wrap on
+# and off (its window at the program's size); a code-page switch and back on
+# the UTF-8 file; a file of one line of a megabyte; peak working set, and the
+# program's own with a one-line file (its baseline). Builds the Windows tree
+# first. Usage: viewer-bench.sh [MB]
 # Runs the 32-bit build where this machine runs 32-bit code, else the 64-bit
 # one; VELLUMO_WIN64_ONLY=1 picks the 64-bit one.
 set -euo pipefail
@@ -11,7 +15,7 @@ mb=${1:-20}
 arch=$(vellumo_wine_pick_arch) || { echo "viewer-bench.sh: Wine cannot run any Windows program here" >&2; exit 1; }
 "$root/scripts/build.sh" "$arch" >/dev/null || { echo "viewer-bench.sh: building $arch failed (scripts/build.sh $arch)" >&2; exit 1; }
 build=$root/build/$arch
-echo "Runeview.exe and notepad: $arch under Wine"
+echo "Runeview.exe and notepad: $arch under Wine; $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
 work=$(mktemp -d "${TMPDIR:-/tmp}/vellumo-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -35,13 +39,15 @@ text = '\r\n'.join(lines) + '\r\n'
 open(f'{work}/utf8.txt', 'wb').write(b'\xef\xbb\xbf' + text.encode('utf-8'))
 open(f'{work}/utf16.txt', 'wb').write(b'\xff\xfe' + text.encode('utf-16-le'))
 open(f'{work}/ansi.txt', 'wb').write(text.encode('gbk'))
+# One line of a megabyte of digits, the edit control's slowest text.
+open(f'{work}/mega.txt', 'wb').write(b'0123456789' * ((1 << 20) // 10) + b'\r\n')
 PY
 
-# One run of the measuring driver: seconds, peak working set, peak commit.
+# One run of the measuring driver: its line of figures.
 measure() {
   local out
-  if ! out=$("$root/scripts/wine-run.sh" "$build/bench/viewer_bench.exe" "$1" "$2" 2>&1); then
-    echo "viewer-bench.sh: measuring $2 failed:" >&2
+  if ! out=$("$root/scripts/wine-run.sh" "$build/bench/viewer_bench.exe" "$@" 2>&1); then
+    echo "viewer-bench.sh: measuring $* failed:" >&2
     echo "$out" | tail -5 >&2
     exit 1
   fi
@@ -49,21 +55,29 @@ measure() {
 }
 winpath() { echo "Z:$(realpath "$1" | tr / '\\')"; }
 exe=$(winpath "$build/dist/Runeview.exe")
-printf '%-8s %-9s %10s %8s %14s %14s\n' file program size_MB seconds peak_ws_MB peak_commit_MB
+row() {  # file program wrap size window text ws commit
+  awk -v k="$1" -v p="$2" -v r="$3" -v s="$4" -v w="$5" -v t="$6" -v m="$7" -v c="$8" \
+    'BEGIN { printf "%-8s %-9s %-5s %8.1f %9.2f %8.2f %11.1f %15.1f\n", k, p, r, s/1e6, w, t, m/1048576, c/1048576 }'
+}
+printf '%-8s %-9s %-5s %8s %9s %8s %11s %15s\n' file program wrap size_MB window_s text_s peak_ws_MB peak_commit_MB
 for kind in utf8 utf16 ansi; do
   file=$work/$kind.txt
   size=$(stat -c %s "$file")
-  for program in Runeview notepad; do
-    if [ $program = Runeview ]; then cls=TForm1; cmd="\"$exe\" \"$(winpath "$file")\""
-    else cls=Notepad; cmd="notepad.exe \"$(winpath "$file")\""; fi
-    read -r secs ws commit _len < <(measure "$cls" "$cmd")
-    awk -v k=$kind -v p=$program -v s=$size -v t=$secs -v w=$ws -v c=$commit \
-      'BEGIN { printf "%-8s %-9s %10.1f %8.2f %14.1f %14.1f\n", k, p, s/1e6, t, w/1048576, c/1048576 }'
+  read -r win secs ws commit _len < <(measure TForm1 "\"$exe\" \"$(winpath "$file")\"")
+  row $kind Runeview on "$size" "$win" "$secs" "$ws" "$commit"
+  for wrap in 1 0; do
+    read -r win secs ws commit _len < <(measure -notepad-wrap $wrap Notepad "notepad.exe \"$(winpath "$file")\"")
+    row $kind notepad "$([ $wrap = 1 ] && echo on || echo off)" "$size" "$win" "$secs" "$ws" "$commit"
   done
 done
-
-# The same for a one-line file: what the program itself takes.
+file=$work/mega.txt
+read -r win secs ws commit _len < <(measure TForm1 "\"$exe\" \"$(winpath "$file")\"")
+row mega-line Runeview on "$(stat -c %s "$file")" "$win" "$secs" "$ws" "$commit"
 echo hello > "$work/tiny.txt"
-read -r secs ws commit _len < <(measure TForm1 "\"$exe\" \"$(winpath "$work/tiny.txt")\"")
-awk -v t=$secs -v w=$ws -v c=$commit \
-  'BEGIN { printf "%-8s %-9s %10s %8.2f %14.1f %14.1f\n", "tiny", "Runeview", "0.0", t, w/1048576, c/1048576 }'
+read -r win secs ws commit _len < <(measure TForm1 "\"$exe\" \"$(winpath "$work/tiny.txt")\"")
+row tiny Runeview on 0 "$win" "$secs" "$ws" "$commit"
+
+# Code-page switches on the UTF-8 file: to Big5 (menu 112) and back to GB2312 (111).
+read -r win secs ws commit _len big5 gb ws_end < <(measure TForm1 "\"$exe\" \"$(winpath "$work/utf8.txt")\"" 112 111)
+echo
+echo "switch on utf8 ($(awk -v s="$(stat -c %s "$work/utf8.txt")" 'BEGIN{printf "%.1f", s/1e6}') MB): load $secs s, to BIG5 $big5 s, back to GB2312 $gb s, peak working set after $(awk -v m="$ws_end" 'BEGIN{printf "%.1f", m/1048576}') MB"

@@ -1,11 +1,15 @@
-// Times a viewer from its start with a file on the command line until the
-// text is in its edit control, and reads the viewer's peak memory.
-// Usage: viewer_bench.exe WINDOW_CLASS COMMAND_LINE
-// Prints: seconds peak_working_set_bytes peak_pagefile_bytes text_length
+// Times a viewer from its start with a file on the command line: until its
+// main window is visible, until the text is shown, then each code-page switch
+// asked for; reads the viewer's peak memory after the load and at the end.
+// Usage: viewer_bench.exe [-notepad-wrap 0|1] WINDOW_CLASS COMMAND_LINE [MENU_ID...]
+// -notepad-wrap sets Wine's notepad's wrap and gives its window the viewer's size.
+// Prints: window_s text_s peak_ws peak_commit text_length [switch_s ... peak_ws_end]
 #include <windows.h>
+#include <commctrl.h>
 #include <psapi.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -21,50 +25,110 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   wchar_t cls[64];
-  if (pid == f->pid && GetClassNameW(hwnd, cls, 64) && !lstrcmpW(cls, f->cls)) {
+  if (pid == f->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 64) &&
+      !lstrcmpW(cls, f->cls)) {
     f->found = hwnd;
     return FALSE;
   }
   return TRUE;
 }
 
+double Seconds(const LARGE_INTEGER& since) {
+  LARGE_INTEGER freq, now;
+  QueryPerformanceFrequency(&freq);
+  QueryPerformanceCounter(&now);
+  return double(now.QuadPart - since.QuadPart) / freq.QuadPart;
+}
+
+void SetNotepad(DWORD wrap) {
+  HKEY key;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Notepad", 0, nullptr, 0,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  const struct {
+    const wchar_t* name;
+    DWORD value;
+  } values[] = {{L"fWrap", wrap}, {L"iWindowPosX", 426}, {L"iWindowPosY", 344},
+                {L"iWindowPosDX", 428}, {L"iWindowPosDY", 336}};
+  for (const auto& v : values)
+    RegSetValueExW(key, v.name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v.value), sizeof(DWORD));
+  RegCloseKey(key);
+}
+
+// Whether the viewer shows its text: the program names the file in its
+// status bar once the text is in; notepad sets its text in one step.
+bool Shown(HWND main, DWORD_PTR& length) {
+  HWND edit = FindWindowExW(main, nullptr, L"Edit", nullptr);
+  if (!edit || !SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 100, &length))
+    return false;
+  if (HWND bar = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)) {
+    DWORD_PTR panel = 0;
+    return SendMessageTimeoutW(bar, SB_GETTEXTLENGTHW, 0, 0, SMTO_ABORTIFHUNG, 100, &panel) &&
+           LOWORD(panel) > 0;
+  }
+  return length > 0;
+}
+
+unsigned long PeakWorkingSet(HANDLE process, unsigned long* commit = nullptr) {
+  PROCESS_MEMORY_COUNTERS pmc = {sizeof pmc};
+  GetProcessMemoryInfo(process, &pmc, sizeof pmc);
+  if (commit) *commit = static_cast<unsigned long>(pmc.PeakPagefileUsage);
+  return static_cast<unsigned long>(pmc.PeakWorkingSetSize);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 3) {
-    std::fprintf(stderr, "usage: viewer_bench WINDOW_CLASS COMMAND_LINE\n");
+  int a = 1;
+  if (argc > 2 && !std::wcscmp(argv[1], L"-notepad-wrap")) {
+    SetNotepad(std::wcstoul(argv[2], nullptr, 10));
+    a = 3;
+  }
+  if (argc < a + 2) {
+    std::fprintf(stderr, "usage: viewer_bench [-notepad-wrap 0|1] WINDOW_CLASS COMMAND_LINE [MENU_ID...]\n");
     return 2;
   }
-  std::wstring cmd = argv[2];
+  const wchar_t* cls = argv[a];
+  std::wstring cmd = argv[a + 1];
   STARTUPINFOW si = {sizeof si};
   PROCESS_INFORMATION pi = {};
-  LARGE_INTEGER freq, start, now;
-  QueryPerformanceFrequency(&freq);
+  LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
   if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
     std::fprintf(stderr, "cannot start\n");
     return 1;
   }
   DWORD_PTR length = 0;
-  double seconds = -1;
-  for (;;) {
-    QueryPerformanceCounter(&now);
-    double t = double(now.QuadPart - start.QuadPart) / freq.QuadPart;
-    if (t > 600 || WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0) break;
-    Find f{pi.dwProcessId, argv[1], nullptr};
-    EnumWindows(FindProc, reinterpret_cast<LPARAM>(&f));
-    HWND edit = f.found ? FindWindowExW(f.found, nullptr, L"Edit", nullptr) : nullptr;
-    if (edit && SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 100, &length) &&
-        length > 0) {
-      seconds = t;
+  double window = -1, text = -1;
+  HWND main = nullptr;
+  while (Seconds(start) < 900 && WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) {
+    if (!main) {
+      Find f{pi.dwProcessId, cls, nullptr};
+      EnumWindows(FindProc, reinterpret_cast<LPARAM>(&f));
+      if ((main = f.found)) window = Seconds(start);
+    }
+    if (main && Shown(main, length)) {
+      text = Seconds(start);
       break;
     }
     Sleep(5);
   }
-  PROCESS_MEMORY_COUNTERS pmc = {sizeof pmc};
-  GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof pmc);
-  std::printf("%.2f %lu %lu %lu\n", seconds, static_cast<unsigned long>(pmc.PeakWorkingSetSize),
-              static_cast<unsigned long>(pmc.PeakPagefileUsage), static_cast<unsigned long>(length));
+  unsigned long commit = 0;
+  const unsigned long peak = PeakWorkingSet(pi.hProcess, &commit);
+  std::printf("%.2f %.2f %lu %lu %lu", window, text, peak, commit, static_cast<unsigned long>(length));
+  if (main && text >= 0) {
+    for (int i = a + 2; i < argc; ++i) {
+      LARGE_INTEGER t;
+      QueryPerformanceCounter(&t);
+      DWORD_PTR r = 0;
+      // The command returns once the switch, reload included, is done.
+      const bool done = SendMessageTimeoutW(main, WM_COMMAND, std::wcstoul(argv[i], nullptr, 10), 0,
+                                            SMTO_NORMAL, 900000, &r);
+      std::printf(" %.2f", done ? Seconds(t) : -1.0);
+    }
+    if (argc > a + 2) std::printf(" %lu", PeakWorkingSet(pi.hProcess));
+  }
+  std::printf("\n");
   TerminateProcess(pi.hProcess, 0);
   WaitForSingleObject(pi.hProcess, 10000);
   return 0;

@@ -141,14 +141,17 @@ TEST(Viewer, CommandLineArgument) {
     EXPECT_EQ(p.Panel(0), L"");
   }
   {
-    // Held open for writing by another program: the error comes before the
-    // window, which then opens empty.
+    // Held open for writing by another program: the window is up first, the
+    // error comes over it, and the window stays empty.
     HANDLE lock = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     e2e::Program p(Quoted(file));
+    HWND box = p.WaitMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(IsWindowVisible(p.Main()));
+    EXPECT_EQ(GetWindow(box, GW_OWNER), p.Main());
     EXPECT_EQ(p.AnswerMessageBox(), L"[Vellumo] I/O error 32.");
-    ASSERT_NE(p.Main(), nullptr);
     EXPECT_EQ(p.Text(), L"");
     CloseHandle(lock);
   }
@@ -262,6 +265,74 @@ TEST(Viewer, CodePageWithoutFileRereadsTheBytes) {
   p.PostCommand(kMenuQuit);
   EXPECT_TRUE(p.AnswerTips(false));
   EXPECT_TRUE(p.WaitExit(15000));
+}
+
+// Switching the display code page with a file open shows what opening the
+// file in that page shows: UTF-8 converted through the new table, ANSI bytes
+// read in the new page, a long line in rows.
+TEST(Viewer, SwitchGivesTheTextOfOpeningTheFileInThatPage) {
+  e2e::TempDir dir;
+  std::string longLine;
+  while (longLine.size() < 3000) longLine += "\xB0\xA1z";  // 啊 in GBK, 가 in Korean
+  const std::wstring files[] = {
+      dir.Write(L"u8.txt", kBom + "中한日本語\xE3\x81\x82\r\nabc\r\n"),
+      dir.Write(L"ansi.txt", "\xB0\xA1\xA4\xA1\x81\r\n" + longLine + "\r\n"),
+  };
+  for (const std::wstring& file : files) {
+    for (UINT item : {kMenuKorean, kMenuJapanese, kMenuBig5}) {
+      std::wstring opened;
+      {
+        e2e::Program p;
+        ASSERT_NE(p.Main(), nullptr);
+        p.Command(item);
+        Open(p, file);
+        ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == file.substr(file.rfind(L'\\') + 1); }));
+        opened = p.Text();
+      }
+      e2e::Program p(Quoted(file));
+      ASSERT_NE(p.Main(), nullptr);
+      ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == file.substr(file.rfind(L'\\') + 1); }));
+      const std::wstring before = p.Text();
+      p.Command(item);
+      EXPECT_EQ(WaitText(p, opened), opened) << e2e::Utf8(file) << " item " << item;
+      if (file == files[1]) EXPECT_NE(before, opened);  // the same bytes, other characters
+    }
+  }
+}
+
+// The reload after a switch fails: the error is reported, and the old bytes
+// are read in the new page.
+TEST(Viewer, SwitchWhoseReloadFailsRereadsTheText) {
+  e2e::TempDir dir;
+  std::wstring file = dir.Write(L"gone.txt", "\xB0\xA1\r\n");
+  e2e::Program p(Quoted(file));
+  ASSERT_NE(p.Main(), nullptr);
+  EXPECT_EQ(WaitText(p, L"啊\r\n"), L"啊\r\n");
+  ASSERT_TRUE(DeleteFileW(file.c_str()));
+  p.PostCommand(kMenuKorean);
+  EXPECT_EQ(p.AnswerMessageBox(), L"[Vellumo] File not found.");
+  EXPECT_EQ(WaitText(p, L"가\r\n"), L"가\r\n");
+  EXPECT_EQ(p.Panel(4), L"韩文[KOREAN]");
+  EXPECT_TRUE(p.MenuItemById(kMenuKorean).checked);
+}
+
+// A large file on the command line: the window is there, and says it is
+// loading, before the text is in.
+TEST(Viewer, WindowBeforeALargeFile) {
+  e2e::TempDir dir;
+  std::string line;
+  for (int i = 0; i < 40; ++i) line += "\xD6\xD0";
+  std::wstring file = dir.Write(L"large.txt", Lines(100000, line));  // 8 MB, 4 M characters
+  e2e::Program p(Quoted(file));
+  ASSERT_NE(p.Main(), nullptr);
+  EXPECT_EQ(p.Panel(5), L"正在载入…");
+  EXPECT_EQ(p.Panel(0), L"");
+  EXPECT_EQ(p.Panel(4), L"中文简体[GB2312]");
+  EXPECT_EQ(p.MenuItemById(kMenuOpenFile).caption, L"打开文件(含简汉)");
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"large.txt"; }, 180000));
+  EXPECT_EQ(p.Panel(5), L"");
+  EXPECT_EQ(p.Panel(2), L"ANSI");
+  EXPECT_EQ(p.Text().size(), 100000u * 42);
 }
 
 TEST(Viewer, ScrollBarThresholds) {
@@ -501,9 +572,10 @@ TEST(Viewer, BadInput) {
   e2e::TempDir dir;
   std::string binary;
   for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 251);
-  // Wine's edit control lays out a wrapped line in time quadratic in its
-  // length; 8 KB keeps this quick there.
+  // A line of 8 KB is shown in rows of 1024 characters.
   std::string longLine(8 << 10, 'x');
+  std::wstring longRows;
+  for (int row = 0; row < 8; ++row) longRows += std::wstring(1024, L'x') + (row < 7 ? L"\r\r\n" : L"\r\n");
   // EF BB BF alone is an ANSI file: EF BB is a GBK character, BF a lone lead byte.
   wchar_t efbb[2] = {};
   ASSERT_EQ(MultiByteToWideChar(936, 0, "\xEF\xBB", 2, efbb, 2), 1);
@@ -518,7 +590,7 @@ TEST(Viewer, BadInput) {
       {L"eof.txt", "one\r\ntw\x1Ao\r\nthree", L"one\r\ntw\r\n", 0},
       {L"cr.txt", "a\rb\rc", L"abc\r\n", 0},
       {L"binary.bin", binary, L"", 0},
-      {L"long.txt", longLine, L"", longLine.size() + 2},
+      {L"long.txt", longLine, longRows, 0},
       {L"bom-only.txt", kBom, std::wstring(1, efbb[0]) + wchar_t(0xDCBF) + L"\r\n", 0},
   };
   e2e::Program p;
@@ -535,20 +607,40 @@ TEST(Viewer, BadInput) {
   EXPECT_TRUE(p.Running());
 }
 
-// A line of a megabyte would take the wrapping edit control minutes: it is
-// shown unwrapped, with the horizontal bar, though wrap stays checked; a
-// later file of short lines wraps again.
-TEST(Viewer, LineOfAMegabyteShownUnwrapped) {
+// A line of a megabyte would take the edit control minutes to lay out, and
+// more to wrap: it is shown in rows of 1024 characters joined by soft breaks,
+// unwrapped though wrap stays checked, and saved back byte for byte; a later
+// file of short lines wraps again.
+TEST(Viewer, LineOfAMegabyteShownInRowsAndSavedWhole) {
   e2e::TempDir dir;
-  std::string line;
-  while (line.size() < (1 << 20)) line += "\xD6\xD0" "abc ";  // 中abc, GBK
+  // Digits without blanks are the edit control's slowest case; 中 in GBK.
+  std::string line = "\xD6\xD0";
+  std::wstring shown = L"中";
+  while (line.size() < (1 << 20)) {
+    const char digit = static_cast<char>('0' + line.size() % 10);
+    line += digit;
+    shown += static_cast<wchar_t>(digit);
+  }
+  std::wstring rows;
+  for (std::size_t at = 0; at < shown.size(); at += 1024)
+    rows += (at ? L"\r\r\n" : L"") + shown.substr(at, 1024);
+  const std::string bytes = line + "\r\nshort\r\n";
   e2e::Program p;
   ASSERT_NE(p.Main(), nullptr);
-  Open(p, dir.Write(L"mega.txt", line + "\r\nshort\r\n"));
+  Open(p, dir.Write(L"mega.txt", bytes));
   ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"mega.txt"; }, 60000));
   EXPECT_TRUE(p.MenuItemById(kMenuWrap).checked);
-  EXPECT_EQ(p.TextBoxStyle() & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL);
-  EXPECT_EQ(p.Text().size(), line.size() / 6 * 5 + 2 + 7);
+  EXPECT_EQ(p.TextBoxStyle() & (WS_HSCROLL | WS_VSCROLL), WS_HSCROLL | WS_VSCROLL);
+  EXPECT_TRUE(p.Text() == rows + L"\r\nshort\r\n");
+  std::wstring saved = dir.Path() + L"saved.txt";
+  p.PostCommand(kMenuSaveFile);
+  ASSERT_TRUE(p.AnswerFileDialog(saved));
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"saved.txt"; }, 60000));
+  EXPECT_TRUE(e2e::ReadFileBytes(saved) == bytes);
+  // Unwrapping and wrapping again keeps the rows unwrapped.
+  p.Command(kMenuWrap);
+  p.Command(kMenuWrap);
+  EXPECT_EQ(p.TextBoxStyle() & WS_HSCROLL, WS_HSCROLL);
   Open(p, dir.Write(L"short.txt", "short\r\n"));
   ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"short.txt"; }, 60000));
   EXPECT_EQ(p.TextBoxStyle() & (WS_HSCROLL | WS_VSCROLL), 0);
@@ -560,13 +652,32 @@ TEST(Viewer, TypingBeyondTheDefaultLimitAndCharactersTheCodePageLacks) {
   e2e::Program p(Quoted(file));
   ASSERT_NE(p.Main(), nullptr);
   ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"big.txt"; }));
-  p.Type(L"가b");  // Hangul is no GBK character: saved as an ANSI edit holds it
-  EXPECT_EQ(p.Text().substr(0, 3), L"가ba");
+  // Hangul is no GBK character: it shows at once as the "?" that is saved.
+  p.Type(L"가b");
+  EXPECT_EQ(p.Text().substr(0, 3), L"?ba");
+  // A character beyond the basic plane comes as two halves: one "?".
+  HWND box = p.TextBox();
+  PostMessageW(box, WM_CHAR, 0xD83D, 1);
+  PostMessageW(box, WM_CHAR, 0xDE00, 1);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Text().substr(0, 4) == L"?b?a"; }));
+  // Pasted text the same way.
+  const std::wstring clip = L"x한\U0001F600中";
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (clip.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(data), clip.c_str(), (clip.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(data);
+  SetClipboardData(CF_UNICODETEXT, data);
+  CloseClipboard();
+  PostMessageW(box, WM_PASTE, 0, 0);
+  std::wstring text;
+  EXPECT_TRUE(e2e::WaitFor([&] { return (text = p.Text()).substr(0, 8) == L"?b?x??中a"; }))
+      << e2e::Utf8(text.substr(0, 8));
   std::wstring saved = dir.Path() + L"saved.txt";
   p.PostCommand(kMenuSaveFile);
   ASSERT_TRUE(p.AnswerFileDialog(saved));
   ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"saved.txt"; }));
-  EXPECT_EQ(e2e::ReadFileBytes(saved), "?b" + Lines(1000, std::string(40, 'a')));
+  EXPECT_EQ(e2e::ReadFileBytes(saved), "?b?x??\xD6\xD0" + Lines(1000, std::string(40, 'a')));
 }
 
 TEST(Viewer, TableThatCannotBeOpenedShowsStars) {

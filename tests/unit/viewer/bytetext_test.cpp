@@ -72,5 +72,27 @@ TEST(ByteText, CharactersTheCodePageLacksAreWrittenAsQuestionMarks) {
   EXPECT_EQ(Toy().ByteLength(u"a\u00E9\U0001F600", 4), 3u);
 }
 
+TEST(ByteText, TypedTextIsShownAsItWillBeSaved) {
+  auto asSaved = [](const std::u16string& t) { return Toy().AsSaved(t.data(), t.size()); };
+  // Kept: characters of the code page, line ends, placeholders (their byte).
+  const std::u16string kept = {u'a', 0x4E01, 0x20AC, u'\r', u'\n', u'\t', 0xDC81, u'?'};
+  EXPECT_EQ(asSaved(kept), kept);
+  // Lacking: one "?" each, one for a surrogate pair, one for a lone surrogate.
+  EXPECT_EQ(asSaved(u"\u00E9x\U0001F600y"), u"?x?y");
+  EXPECT_EQ(asSaved(std::u16string{0xD800, u'z', 0xDE00}), u"?z?");
+  // What is shown is what Save As writes, whatever was typed.
+  std::mt19937 random(11);
+  for (int round = 0; round < 200; ++round) {
+    std::u16string typed(random() % 16, u'\0');
+    for (char16_t& c : typed) c = static_cast<char16_t>(random() % 0x10000);
+    const std::u16string shown = asSaved(typed);
+    ASSERT_EQ(Encode(shown), Encode(typed));
+    ASSERT_EQ(asSaved(shown), shown);
+  }
+  EXPECT_TRUE(Toy().Holds(0x4E01));
+  EXPECT_FALSE(Toy().Holds(0x00E9));
+  EXPECT_FALSE(Toy().Holds(0xDC81));
+}
+
 }  // namespace
 }  // namespace vellumo
