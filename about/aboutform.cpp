@@ -15,7 +15,7 @@ bool Taboutform::Create(HINSTANCE instance, const std::string& programDir,
                            GetSysColorBrush(COLOR_INFOBK)};
   // Sized for the designed client area; the frame's margins are added once
   // the skin is in.
-  if (!CreateHandle(cls, 0, L"About", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kLeft, kTop,
+  if (!CreateHandle(cls, 0, L"关于 Vellumo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kLeft, kTop,
                     kClientWidth, kClientHeight, nullptr, nullptr))
     return false;
   FormCreate();
