@@ -19,7 +19,10 @@ bool Form::Create(int width, int height) {
 
 LRESULT Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == bs::kMenuClosedMessage) received.push_back(msg);
-  if (msg == WM_CLOSE) return 0;
+  if (msg == WM_CLOSE) {
+    ++closes;
+    return 0;
+  }
   return DefaultProc(msg, wp, lp);
 }
 

@@ -1,5 +1,6 @@
-// What the popup menu tests share: a form of the test's own with a skinned
-// frame, the About skin, message pumping, the real mouse and keyboard.
+// What the skinned frame and popup menu tests share: a form of the test's own
+// with a skinned frame, the About skin, message pumping, the real mouse and
+// keyboard.
 #pragma once
 
 #include <windows.h>
@@ -18,6 +19,7 @@ class Form : public vellumo::Window {
  public:
   bool Create(int width, int height);
   std::vector<UINT> received;  // WM_USER+204 as it comes
+  int closes = 0;              // WM_CLOSE, counted and kept from closing
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,38 +13,15 @@
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinForm.h"
 #include "tests/skinwin/gdicount.h"
+#include "tests/skinwin/menutest.h"
 #include "tests/skinwin/pump.h"
-#include "win32/window.h"
 
 namespace {
 
-class TestForm : public vellumo::Window {
- public:
-  bool Create(int width, int height) {
-    const vellumo::WindowClass cls = {L"VellumoSkinTestForm", GetModuleHandleW(nullptr),
-                                      LoadCursorW(nullptr, IDC_ARROW)};
-    return CreateHandle(cls, 0, L"Test form", WS_OVERLAPPEDWINDOW, 100, 100, width, height,
-                        nullptr, nullptr);
-  }
-  int closes = 0;
-
- protected:
-  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-    if (msg == WM_CLOSE) {
-      ++closes;
-      return 0;
-    }
-    return DefaultProc(msg, wp, lp);
-  }
-};
+using menutest::Framed;
+using menutest::LoadAboutSkin;
 
 using skintest::Pump;
-
-std::vector<std::uint8_t> FileBytes(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) ADD_FAILURE() << "cannot read " << path;
-  return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), {});
-}
 
 std::vector<std::uint8_t> Deflated(const std::string& text) {
   bs::TMemoryStream source(std::vector<std::uint8_t>(text.begin(), text.end())), out;
@@ -54,27 +29,11 @@ std::vector<std::uint8_t> Deflated(const std::string& text) {
   return out.Bytes();
 }
 
-// A form with its frame, shown and active.
-struct Framed {
-  TestForm form;
-  bs::TbsSkinForm frame;
-  bs::TbsFormNotifier notifier;
-  explicit Framed(bs::TbsSkinData* data, int width = 400, int height = 300) {
-    EXPECT_TRUE(form.Create(width, height));
-    frame.Attach(form.Handle());
-    notifier.SetForm(form.Handle());
-    if (data) data->AddObserver(&notifier);
-    frame.SetSkinData(data);
-    ShowWindow(form.Handle(), SW_SHOW);
-    SetForegroundWindow(form.Handle());
-    Pump();
-  }
-  int HitTest(int x, int y) {
-    RECT b;
-    GetWindowRect(form.Handle(), &b);
-    return static_cast<int>(SendMessageW(form.Handle(), WM_NCHITTEST, 0, MAKELPARAM(b.left + x, b.top + y)));
-  }
-};
+int HitTest(HWND form, int x, int y) {
+  RECT b;
+  GetWindowRect(form, &b);
+  return static_cast<int>(SendMessageW(form, WM_NCHITTEST, 0, MAKELPARAM(b.left + x, b.top + y)));
+}
 
 TEST(SkinForm, SkinThatCannotBeReadGivesThePlainFrame) {
   const std::vector<std::vector<std::uint8_t>> stored = {
@@ -90,18 +49,18 @@ TEST(SkinForm, SkinThatCannotBeReadGivesThePlainFrame) {
       // the reader's error; the skin stays empty
     }
     ASSERT_TRUE(data.Empty());
-    Framed f(&data);
+    Framed f(&data, 400, 300);
     EXPECT_FALSE(f.frame.Skinned());
     RECT client;
     GetClientRect(f.form.Handle(), &client);
     EXPECT_EQ(client.right, 400 - 6);
     EXPECT_EQ(client.bottom, 300 - 22 - 3);  // 3-pixel borders, a 19-pixel caption bar
-    EXPECT_EQ(f.HitTest(150, 12), HTCAPTION);
-    EXPECT_EQ(f.HitTest(1, 150), HTLEFT);
-    EXPECT_EQ(f.HitTest(200, 298), HTBOTTOM);
-    EXPECT_EQ(f.HitTest(200, 150), HTCLIENT);
+    EXPECT_EQ(HitTest(f.form.Handle(), 150, 12), HTCAPTION);
+    EXPECT_EQ(HitTest(f.form.Handle(), 1, 150), HTLEFT);
+    EXPECT_EQ(HitTest(f.form.Handle(), 200, 298), HTBOTTOM);
+    EXPECT_EQ(HitTest(f.form.Handle(), 200, 150), HTCLIENT);
     const int closeX = 400 - 3 - 8, closeY = 4 + 8;  // the close button's middle
-    EXPECT_EQ(f.HitTest(closeX, closeY), HTOBJECT);
+    EXPECT_EQ(HitTest(f.form.Handle(), closeX, closeY), HTOBJECT);
 
     // Pressing and releasing the close button closes the form.
     RECT b;
@@ -111,13 +70,6 @@ TEST(SkinForm, SkinThatCannotBeReadGivesThePlainFrame) {
     Pump();
     EXPECT_EQ(f.form.closes, 1);
   }
-}
-
-// The About window's skin, loaded into data.
-void LoadAboutSkin(bs::TbsSkinData& data) {
-  bs::TbsCompressedStoredSkin skin;
-  skin.CompressedData = bs::TMemoryStream(FileBytes(ABOUT_SKIN));
-  data.LoadFromStoredSkin(skin);
 }
 
 TEST(SkinForm, PrintWindowShowsTheFrameAsTheScreenDoes) {
