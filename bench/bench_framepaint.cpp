@@ -6,11 +6,10 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <thread>
-#include <vector>
 
+#include "bench/messages.h"
+#include "bench/storedskin.h"
 #include "skin/bsSkinData.h"
 #include "skinwin/bsSkinForm.h"
 #include "tests/skinwin/gdicount.h"
@@ -37,19 +36,11 @@ class Form : public vellumo::Window {
   }
 };
 
-void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
-
 double Micros(Clock::duration d) { return std::chrono::duration<double, std::micro>(d).count(); }
 
 double FramePaint(HWND hwnd, int w, int h, int rounds) {
   SetWindowPos(hwnd, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER);
-  Pump();
+  DrainMessages();
   const auto start = Clock::now();
   for (int i = 0; i < rounds; ++i)
     RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
@@ -69,13 +60,8 @@ void Send(DWORD flags, int x = 0, int y = 0) {
 }  // namespace
 
 int main() {
-  std::ifstream in(VELLUMO_ABOUT_SKIN_WIN, std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "cannot read the skin %s\n", VELLUMO_ABOUT_SKIN_WIN);
-    return 1;
-  }
   bs::TbsCompressedStoredSkin stored;
-  stored.CompressedData = bs::TMemoryStream(std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), {}));
+  if (!ReadStoredSkin("bench_framepaint", VELLUMO_ABOUT_SKIN_WIN, stored)) return 1;
   bs::TbsSkinData data;
   Form form;
   if (!form.Create()) return 1;
@@ -88,7 +74,7 @@ int main() {
   data.LoadFromStoredSkin(stored);
   ShowWindow(hwnd, SW_SHOW);
   SetForegroundWindow(hwnd);
-  Pump();
+  DrainMessages();
 
   std::printf("frame paint, 683 x 466:    %8.1f us\n", FramePaint(hwnd, 683, 466, 200));
   std::printf("frame paint, 1280 x 1024:  %8.1f us\n", FramePaint(hwnd, 1280, 1024, 100));
@@ -98,7 +84,7 @@ int main() {
   for (int i = 0; i < 100; ++i) {
     SetWindowPos(hwnd, nullptr, 0, 0, 400 + (i * 37) % 800, 200 + (i * 53) % 700,
                  SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
+    DrainMessages();
   }
   std::printf("resize with region, painted: %6.1f us\n", Micros(Clock::now() - start) / 100);
   std::printf("GDI objects: %d before 100 resizes, %d after\n", gdiBefore,
@@ -106,7 +92,7 @@ int main() {
 
   // A live resize: the right border dragged 300 pixels in 2 s.
   SetWindowPos(hwnd, nullptr, 100, 100, 683, 466, SWP_NOZORDER);
-  Pump();
+  DrainMessages();
   form.sizes = 0;
   std::thread mouse([] {
     Sleep(200);
@@ -122,7 +108,7 @@ int main() {
   });
   const auto dragStart = Clock::now();
   while (Clock::now() - dragStart < std::chrono::milliseconds(2600)) {
-    Pump();
+    DrainMessages();
     Sleep(1);
   }
   mouse.join();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/messages.h"
 #include "bench/storedskin.h"
 #include "bench/timing.h"
 #include "skinwin/bsEditMenu.h"
@@ -40,14 +41,6 @@ class ContextEdit : public vellumo::Window {
     return DefaultProc(msg, wp, lp);
   }
 };
-
-void Pump() {
-  MSG m;
-  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&m);
-    DispatchMessageW(&m);
-  }
-}
 
 double Median(std::vector<double> v) {
   std::sort(v.begin(), v.end());
@@ -91,7 +84,7 @@ int main(int argc, char** argv) {
   ShowWindow(form.Handle(), SW_SHOW);
   SetForegroundWindow(form.Handle());
   SetFocus(edit);
-  Pump();
+  DrainMessages();
   bs::TbsSkinMenu& menu = frame.SkinMenu();
 
   // Right click to painted level: a level paints before its window is
@@ -103,13 +96,13 @@ int main(int argc, char** argv) {
     const double start = Now();
     RightClickAt(e.left + 40 + i % 5, e.top + 10);
     while (menu.LevelCount() == 0 && Now() - start < 2e6) {
-      Pump();
+      DrainMessages();
       Sleep(0);
     }
     click.push_back(Now() - start);
     menu.CloseAll();
     Sleep(GetDoubleClickTime() / 10);
-    Pump();
+    DrainMessages();
   }
 
   std::vector<double> call;
@@ -118,7 +111,7 @@ int main(int argc, char** argv) {
     bs::PopupEditMenu(edit, nullptr);
     call.push_back(Now() - start);
     menu.CloseAll();
-    Pump();
+    DrainMessages();
   }
 
   std::vector<double> sys;
@@ -127,7 +120,7 @@ int main(int argc, char** argv) {
     SendMessageW(form.Handle(), WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE);
     sys.push_back(Now() - start);
     menu.CloseAll();
-    Pump();
+    DrainMessages();
   }
 
   std::vector<bs::MenuItem> items(100);
@@ -148,7 +141,7 @@ int main(int argc, char** argv) {
   const double opened = MicrosecondsPerRun(50, [&] {
     menu.Popup(&skin, items, POINT{200, 10}, {});
     menu.CloseAll();
-    Pump();
+    DrainMessages();
   });
 
   std::printf("right click to painted edit menu   %9.1f us (median of %zu)\n", Median(click),
