@@ -88,11 +88,7 @@ std::string Settled(HWND parent, const bs::Rect& r, const std::function<std::str
 }
 
 void Key(WORD vk, bool down) {
-  INPUT in = {};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &in, sizeof in);
+  e2e::KeyEvent(vk, down);
   Sleep(10);
 }
 

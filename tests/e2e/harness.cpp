@@ -306,6 +306,14 @@ void DoubleClickAt(POINT at) {
   Sleep(50);
 }
 
+void KeyEvent(WORD vk, bool down) {
+  INPUT in = {};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  if (SendInput(1, &in, sizeof in) != 1) throw Failure("SendInput refused the key");
+}
+
 // ---- the program ------------------------------------------------------------
 
 Program::Program(const std::wstring& args, const std::wstring& workDir,
@@ -378,20 +386,18 @@ void Program::CheckRunning(const char* doing) {
   if (WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) Fail(doing);
 }
 
+// SendOrThrow, with the program's state: a program that ended says so, and
+// one whose live window does not answer is ended.
 LRESULT Program::Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const char* what,
                       DWORD timeoutMs) {
   CheckRunning(what);
-  DWORD_PTR result = 0;
-  if (!IsWindow(hwnd)) {
+  try {
+    return SendOrThrow(hwnd, msg, wp, lp, what, timeoutMs);
+  } catch (const Failure&) {
     CheckRunning(what);
-    throw Failure(std::string(what) + ": window " + HandleText(hwnd) + " is gone");
-  }
-  if (!SendMessageTimeoutW(hwnd, msg, wp, lp, SMTO_ABORTIFHUNG, timeoutMs, &result)) {
-    CheckRunning(what);
-    if (!IsWindow(hwnd)) throw Failure(std::string(what) + ": window " + HandleText(hwnd) + " is gone");
+    if (!IsWindow(hwnd)) throw;
     Fail(what);
   }
-  return static_cast<LRESULT>(result);
 }
 
 namespace {

@@ -178,6 +178,8 @@ void MouseButton(bool left, bool down);
 // Press at from, move to to in steps, release there.
 void Drag(POINT from, POINT to);
 void DoubleClickAt(POINT at);
+// The real keyboard: one key down or up, through SendInput.
+void KeyEvent(WORD vk, bool down);
 
 std::string Utf8(const std::wstring& text);
 

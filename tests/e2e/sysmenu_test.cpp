@@ -57,13 +57,7 @@ POINT ItemCentre(const RECT& level, int count, int separatorAt, int i) {
 }
 
 void Keys(std::initializer_list<std::pair<WORD, bool>> keys) {
-  for (auto [vk, down] : keys) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &in, sizeof in);
-  }
+  for (auto [vk, down] : keys) e2e::KeyEvent(vk, down);
   Sleep(50);
 }
 
