@@ -50,32 +50,39 @@ vellumo::UniqueFont CaptionFont(const std::wstring& face, int height, bool bold,
   return vellumo::UniqueFont(CreateFontIndirectW(&lf));
 }
 
-// Draws text shortened with "..." to fit at into rect, by the alignment,
-// with an optional shadow one pixel right and down.
+SIZE TextSize(HDC dc, const std::wstring& text) {
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  return size;
+}
+
+// The caption shortened with "..." by whole characters to fit maxWidth in
+// the font selected into dc.
+std::wstring FitCaption(HDC dc, const std::wstring& caption, int maxWidth) {
+  auto width = [dc](const std::u16string& t) {
+    return static_cast<int>(TextSize(dc, std::wstring(t.begin(), t.end())).cx);
+  };
+  const std::u16string fitted = ShortenCaption(std::u16string(caption.begin(), caption.end()),
+                                               maxWidth, width);
+  return std::wstring(fitted.begin(), fitted.end());
+}
+
+// Draws text shortened to fit into rect, by the alignment, with an optional
+// shadow one pixel right and down.
 void DrawShortenedText(HDC dc, const std::wstring& caption, const Rect& rect, TAlignment alignment,
                        COLORREF colour, bool shadow, COLORREF shadowColour) {
-  auto width = [dc](const std::u16string& t) {
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(t.c_str()), static_cast<int>(t.size()),
-                          &size);
-    return static_cast<int>(size.cx);
-  };
-  const std::u16string fitted = ShortenCaption(
-      std::u16string(reinterpret_cast<const char16_t*>(caption.c_str()), caption.size()),
-      rect.Width(), width);
-  const auto* text = reinterpret_cast<const wchar_t*>(fitted.c_str());
-  const int length = static_cast<int>(fitted.size());
-  SIZE size = {};
-  GetTextExtentPoint32W(dc, text, length, &size);
+  const std::wstring text = FitCaption(dc, caption, rect.Width());
+  const SIZE size = TextSize(dc, text);
   const CaptionTextPlace at =
       PlaceCaptionText(rect, Size{static_cast<int>(size.cx), static_cast<int>(size.cy)}, alignment);
+  const int length = static_cast<int>(text.size());
   SetBkMode(dc, TRANSPARENT);
   if (shadow) {
     SetTextColor(dc, shadowColour);
-    TextOutW(dc, at.shadow.x, at.shadow.y, text, length);
+    TextOutW(dc, at.shadow.x, at.shadow.y, text.c_str(), length);
   }
   SetTextColor(dc, colour);
-  TextOutW(dc, at.text.x, at.text.y, text, length);
+  TextOutW(dc, at.text.x, at.text.y, text.c_str(), length);
 }
 
 }  // namespace
@@ -448,25 +455,15 @@ void TbsSkinForm::PaintPlainFrame(HDC dc) {
   HGDIOBJ oldFont = SelectObject(dc, font.get());
   const std::wstring caption = WindowCaption(Handle());
   if (!caption.empty() && area.Width() > 10) {
-    auto width = [dc](const std::u16string& t) {
-      SIZE size = {};
-      GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(t.c_str()),
-                            static_cast<int>(t.size()), &size);
-      return static_cast<int>(size.cx);
-    };
-    const std::u16string fitted = ShortenCaption(
-        std::u16string(reinterpret_cast<const char16_t*>(caption.c_str()), caption.size()),
-        area.Width() - 10, width);
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(fitted.c_str()),
-                          static_cast<int>(fitted.size()), &size);
+    const std::wstring fitted = FitCaption(dc, caption, area.Width() - 10);
+    const SIZE size = TextSize(dc, fitted);
     const int left = area.left + area.Width() / 2 - (size.cx + 5) / 2;
     RECT patch = {left, 3, left + size.cx + 5, 3 + captionH};
     FillRect(dc, &patch, GetSysColorBrush(COLOR_BTNFACE));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(active_ ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
-    TextOutW(dc, left + 3, 3 + captionH / 2 - size.cy / 2,
-             reinterpret_cast<const wchar_t*>(fitted.c_str()), static_cast<int>(fitted.size()));
+    TextOutW(dc, left + 3, 3 + captionH / 2 - size.cy / 2, fitted.c_str(),
+             static_cast<int>(fitted.size()));
   }
   SelectObject(dc, oldFont);
   for (const auto& o : objects_.Objects)
