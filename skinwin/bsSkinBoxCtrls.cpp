@@ -138,7 +138,6 @@ TbsSkinCustomEdit::TbsSkinCustomEdit() {
 }
 
 bool TbsSkinCustomEdit::CreateEdit(HWND parent, const Rect& bounds) {
-  section_ = LookUpSection(skinData_, SkinDataName);
   if (!TbsCustomEdit::CreateEdit(parent, bounds)) return false;
   SkinChange();
   SetBounds(bounds);
@@ -187,26 +186,26 @@ Rect TbsSkinCustomEdit::Bounds() const {
   return FromRECT(w);
 }
 
-Rect TbsSkinCustomEdit::TextArea() const { return EditTextAreaRect(section_, State()); }
+Rect TbsSkinCustomEdit::TextArea() const { return EditTextAreaRect(Section(), State()); }
 
 Pixel TbsSkinCustomEdit::FontColour() const {
-  return EditFontColour(section_, State(), PixelOf(DefaultFont.color), CurrentSystemColors());
+  return EditFontColour(Section(), State(), PixelOf(DefaultFont.color), CurrentSystemColors());
 }
 
 Picture TbsSkinCustomEdit::Look() const {
-  return EditPicture(section_, State(), CurrentSystemColors());
+  return EditPicture(Section(), State(), CurrentSystemColors());
 }
 
 void TbsSkinCustomEdit::SetBounds(const Rect& r) {
   if (!Handle()) return;
-  section_ = LookUpSection(skinData_, SkinDataName);
   EditState e = State();
-  const int height = EditHeight(section_, e, r.Height());
+  const int height = EditHeight(Section(), e, r.Height());
   MoveWindow(Handle(), r.left, r.top, r.Width(), height, TRUE);
 }
 
 void TbsSkinCustomEdit::ApplyFont() {
-  const auto* d = section_.As<TbsDataSkinEditControl>();
+  const ControlSection s = Section();
+  const auto* d = s.As<TbsDataSkinEditControl>();
   const FontSpec sectionFont = d ? SectionFontOf(*d) : FontSpec{};
   font_ = FontOf(ControlFont(d ? &sectionFont : nullptr, UseSkinFont, DefaultFont, std::nullopt));
   SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
@@ -215,15 +214,15 @@ void TbsSkinCustomEdit::ApplyFont() {
 }
 
 void TbsSkinCustomEdit::SkinChange() {
-  section_ = LookUpSection(skinData_, SkinDataName);
   ApplyFont();
+  const ControlSection s = Section();
   const Rect b = Bounds();
   int width = b.Width(), height = b.Height();
-  if (!section_.InForce()) {
+  if (!s.InForce()) {
     if (DefaultWidth > 0) width = DefaultWidth;
     if (DefaultHeight > 0) height = DefaultHeight;
   }
-  height = EditHeight(section_, State(), height);
+  height = EditHeight(s, State(), height);
   // The frame and text area change with the section: the non-client area anew.
   SetWindowPos(Handle(), nullptr, 0, 0, width, height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -257,7 +256,7 @@ void TbsSkinCustomEdit::SetMouseOver(bool over) {
   mouseOver_ = over;
   if (over && OnMouseEnter) OnMouseEnter();
   if (!over && OnMouseLeave) OnMouseLeave();
-  if (!Focused() && section_.InForce())
+  if (!Focused() && Section().InForce())
     RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
 
@@ -289,7 +288,7 @@ LRESULT TbsSkinCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       RECT* r = wp ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lp)->rgrc[0] : reinterpret_cast<RECT*>(lp);
       EditState e = State();
       e.size = Size{r->right - r->left, r->bottom - r->top};
-      const Rect area = EditTextAreaRect(section_, e);
+      const Rect area = EditTextAreaRect(Section(), e);
       *r = RECT{r->left + area.left, r->top + area.top, r->left + std::max(area.right, area.left),
                 r->top + std::max(area.bottom, area.top)};
       return 0;

@@ -60,7 +60,9 @@ class TbsSkinCustomEdit : public TbsCustomEdit, public TbsControlDefaults {
   TbsSkinData* SkinData() const { return skinData_; }
   void SetSkinData(TbsSkinData* data);
   std::string SkinDataName = "edit";
-  const ControlSection& Section() const { return section_; }
+  // Looked up afresh each time: a kept section would point into skin data
+  // that a reload frees.
+  ControlSection Section() const { return LookUpSection(skinData_, SkinDataName); }
 
   void SetBounds(const Rect& r);
   Rect Bounds() const;
@@ -97,7 +99,6 @@ class TbsSkinCustomEdit : public TbsCustomEdit, public TbsControlDefaults {
   void PaintTextArea(HDC dc);
 
   TbsSkinData* skinData_ = nullptr;
-  ControlSection section_;
   vellumo::UniqueFont font_;
   bool mouseOver_ = false;
   int cellHeight_ = 0;

@@ -289,7 +289,6 @@ void TbsSkinSpeedButton::TimerTick(int which) {
 }
 
 void TbsSkinSpeedButton::Paint(TbsCanvas& c) {
-  LookUp();
   ReadFade();
   ButtonLookState st;
   st.size = ClientSize();

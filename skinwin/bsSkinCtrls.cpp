@@ -34,8 +34,7 @@ TbsSkinControl::~TbsSkinControl() {
 }
 
 bool TbsSkinControl::CreateControl(HWND parent, const Rect& bounds) {
-  section_ = LookUpSection(skinData_, SkinDataName);
-  const Size size = section_.InForce() ? FitSize(SizeOf(bounds)) : SizeOf(bounds);
+  const Size size = Section().InForce() ? FitSize(SizeOf(bounds)) : SizeOf(bounds);
   const vellumo::WindowClass cls = {ClassName(), GetModuleHandleW(nullptr),
                                     LoadCursorW(nullptr, IDC_ARROW)};
   if (!CreateHandle(cls, 0, L"", Style(), bounds.left, bounds.top, size.width, size.height, parent,
@@ -52,17 +51,11 @@ void TbsSkinControl::SetSkinData(TbsSkinData* data) {
   else Repaint();
 }
 
-ControlSection TbsSkinControl::LookUp() {
-  section_ = LookUpSection(skinData_, SkinDataName);
-  return section_;
-}
-
 void TbsSkinControl::SkinChange() {
-  LookUp();
   if (!Handle()) return;
   const Size now = ClientSize();
   const Size size =
-      SkinChangeFit(section_, now, DefaultSize(), [this](Size r) { return FitSize(r); });
+      SkinChangeFit(Section(), now, DefaultSize(), [this](Size r) { return FitSize(r); });
   if (size != now)
     SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -72,7 +65,7 @@ void TbsSkinControl::SkinChange() {
 
 void TbsSkinControl::SetBounds(const Rect& r) {
   Size size = SizeOf(r);
-  if (LookUp().InForce()) size = FitSize(size);
+  if (Section().InForce()) size = FitSize(size);
   if (!Handle()) return;
   const Size before = ClientSize();
   MoveWindow(Handle(), r.left, r.top, size.width, size.height, TRUE);
@@ -106,7 +99,8 @@ void TbsSkinControl::UpdateRegion() {
   HWND hwnd = Handle();
   if (!hwnd) return;
   const Size size = ClientSize();
-  if (!section_.InForce() || section_.mask == nullptr || section_.mask->Empty()) {
+  const ControlSection s = Section();
+  if (!s.InForce() || s.mask == nullptr || s.mask->Empty()) {
     // Only a region of ours is removed: the window never had one otherwise.
     HRGN probe = CreateRectRgn(0, 0, 0, 0);
     if (GetWindowRgn(hwnd, probe) != ERROR) SetWindowRgn(hwnd, nullptr, TRUE);
@@ -114,7 +108,7 @@ void TbsSkinControl::UpdateRegion() {
     return;
   }
   const std::vector<std::uint8_t> data = RegionData(
-      ControlRegion(*section_.mask, section_.geometry, section_.mode, size.width, size.height));
+      ControlRegion(*s.mask, s.geometry, s.mode, size.width, size.height));
   HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                              reinterpret_cast<const RGNDATA*>(data.data()));
   // The system owns the region from here.
@@ -126,7 +120,6 @@ void TbsSkinControl::UpdateRegion() {
 void TbsSkinControl::PaintTo(HDC dc, const Rect& r) {
   const Size size = ClientSize();
   if (size.width <= 0 || size.height <= 0) return;
-  LookUp();
   TbsCanvas canvas(size.width, size.height);
   PaintControl(canvas);
   for (TbsGraphicControl* g : graphics_) {
@@ -346,7 +339,7 @@ LRESULT TbsSkinControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 void TbsSkinCustomControl::SetDefaultWidth(int w) {
   DefaultWidth = w;
-  if (w > 0 && !LookUp().InForce() && Handle()) {
+  if (w > 0 && !Section().InForce() && Handle()) {
     const Rect b = Bounds();
     SetBounds(Rect{b.left, b.top, b.left + w, b.bottom});
   }
@@ -354,7 +347,7 @@ void TbsSkinCustomControl::SetDefaultWidth(int w) {
 
 void TbsSkinCustomControl::SetDefaultHeight(int h) {
   DefaultHeight = h;
-  if (h > 0 && !LookUp().InForce() && Handle()) {
+  if (h > 0 && !Section().InForce() && Handle()) {
     const Rect b = Bounds();
     SetBounds(Rect{b.left, b.top, b.right, b.top + h});
   }
@@ -420,15 +413,9 @@ void TbsGraphicSkinControl::SetSkinData(TbsSkinData* data) {
   else Invalidate();
 }
 
-ControlSection TbsGraphicSkinControl::LookUp() {
-  section_ = LookUpSection(skinData_, SkinDataName);
-  return section_;
-}
-
 void TbsGraphicSkinControl::SkinChange() {
-  LookUp();
   const Rect b = Bounds();
-  const Size size = SkinChangeFit(section_, SizeOf(b), DefaultSize(),
+  const Size size = SkinChangeFit(Section(), SizeOf(b), DefaultSize(),
                                   [this](Size r) { return FitSize(r); });
   SetBounds(Rect{b.left, b.top, b.left + size.width, b.top + size.height});
   Invalidate();

@@ -47,8 +47,9 @@ class TbsSkinControl : public vellumo::Window {
   // A non-empty skin is looked up at once: size rule, region, repaint.
   void SetSkinData(TbsSkinData* data);
   std::string SkinDataName;  // read at the next look-up
-  const ControlSection& Section() const { return section_; }
-  ControlSection LookUp();
+  // Looked up afresh each time: a kept section would point into skin data
+  // that a reload frees.
+  ControlSection Section() const { return LookUpSection(skinData_, SkinDataName); }
 
   // Bounds in the parent's client coordinates; the size rule applies while
   // a section is in force.
@@ -77,7 +78,7 @@ class TbsSkinControl : public vellumo::Window {
   virtual DWORD Style() const { return WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN; }
   // Draws the control's own look (plain or skinned) into the canvas.
   virtual void PaintControl(TbsCanvas& c) = 0;
-  virtual Size FitSize(Size request) const { return FitControlSize(section_, request); }
+  virtual Size FitSize(Size request) const { return FitControlSize(Section(), request); }
   virtual Size DefaultSize() const { return Size{}; }
   // Look-up, size, region, repaint after a skin change.
   virtual void SkinChange();
@@ -97,7 +98,6 @@ class TbsSkinControl : public vellumo::Window {
   int IndexOf(const TbsGraphicControl* g) const;
 
   TbsSkinData* skinData_ = nullptr;
-  ControlSection section_;
   bool mouseInside_ = false;
   std::vector<TbsGraphicControl*> graphics_;
   TbsGraphicControl* hot_ = nullptr;       // under the mouse
@@ -168,8 +168,9 @@ class TbsGraphicSkinControl : public TbsGraphicControl {
   TbsSkinData* SkinData() const { return skinData_; }
   void SetSkinData(TbsSkinData* data);
   std::string SkinDataName;
-  const ControlSection& Section() const { return section_; }
-  ControlSection LookUp();
+  // Looked up afresh each time: a kept section would point into skin data
+  // that a reload frees.
+  ControlSection Section() const { return LookUpSection(skinData_, SkinDataName); }
 
   std::function<void()> OnMouseEnter, OnMouseLeave;
   void MouseEnter() override;
@@ -177,13 +178,12 @@ class TbsGraphicSkinControl : public TbsGraphicControl {
   void SkinNotify(UINT msg, TbsSkinData* data) override;
 
  protected:
-  Size FitSize(Size request) const override { return FitControlSize(section_, request); }
+  Size FitSize(Size request) const override { return FitControlSize(Section(), request); }
   virtual Size DefaultSize() const { return Size{}; }
   virtual void SkinChange();
 
  private:
   TbsSkinData* skinData_ = nullptr;
-  ControlSection section_;
 };
 
 class TbsGraphicSkinCustomControl : public TbsGraphicSkinControl, public TbsControlDefaults {

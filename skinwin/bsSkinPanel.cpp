@@ -18,10 +18,10 @@ void TbsSkinPanel::SetBorderStyle(PanelBorder border) {
   Repaint();
 }
 
-Rect TbsSkinPanel::ClientArea() { return PanelClientArea(LookUp(), State()); }
+Rect TbsSkinPanel::ClientArea() { return PanelClientArea(Section(), State()); }
 
 void TbsSkinPanel::PaintControl(TbsCanvas& c) {
-  const ControlSection& s = Section();
+  const ControlSection s = Section();
   const PanelState st = State();
   c.Put(PanelPicture(s, st, CurrentSystemColors()), 0, 0);
   const std::string caption = Caption.empty() ? std::string() : std::string("x");
@@ -52,7 +52,6 @@ void TbsSkinStdLabel::SetAutoSize(bool autoSize) {
 }
 
 void TbsSkinStdLabel::SkinChange() {
-  LookUp();
   if (AutoSize) SetBounds(Bounds());
   Invalidate();
 }

@@ -129,6 +129,10 @@ TEST_F(Controls, SizesComeFromTheSkinAndTheRequestWithoutOne) {
 
   // Without a skin the request stands, and the default size where given.
   data.ResetSkin();
+  // No section outlives the skin it was read from, even before the notice.
+  EXPECT_FALSE(ok.Section().InForce());
+  EXPECT_FALSE(edit.Section().InForce());
+  SendMessageW(ok.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
   SendMessageW(ok.Handle(), bs::SkinChanged, reinterpret_cast<WPARAM>(&data), 1000);
   SendMessageW(edit.Handle(), bs::SkinChanged, reinterpret_cast<WPARAM>(&data), 1000);
   ok.SetBounds(bs::Rect{500, 1, 560, 30});
