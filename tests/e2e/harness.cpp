@@ -599,29 +599,39 @@ void* RemoteModule(DWORD pid, const std::wstring& name) {
 
 }  // namespace
 
+// Copies data into the program, runs routine there on the copy and waits
+// for it; with readBack the copy is read back over data.
+void Program::RunRemote(LPTHREAD_START_ROUTINE routine, void* data, SIZE_T bytes, bool readBack,
+                        const std::string& what) {
+  void* remote = VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) Fail("allocating memory in the program");
+  HANDLE thread = nullptr;
+  if (WriteProcessMemory(process_, remote, data, bytes, nullptr))
+    thread = CreateRemoteThread(process_, nullptr, 0, routine, remote, 0, nullptr);
+  if (!thread) {
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+    Fail("starting a thread in the program for " + what);
+  }
+  DWORD waited = WaitForSingleObject(thread, 10000);
+  CloseHandle(thread);
+  if (waited != WAIT_OBJECT_0) Fail(what + " did not finish within 10 s");
+  const bool read = !readBack || ReadProcessMemory(process_, remote, data, bytes, nullptr);
+  VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+  CheckRunning(what.c_str());
+  if (!read) Fail("reading the answer of " + what);
+}
+
 // Loads the probe library into the program once (a remote thread running
 // LoadLibraryW) and finds where it went.
 void* Program::ProbeBase() {
   if (probeBase_) return probeBase_;
   const std::string name = Utf8(BaseName(probe_));
   if ((probeBase_ = RemoteModule(pid_, BaseName(probe_)))) return probeBase_;
-  SIZE_T size = (probe_.size() + 1) * sizeof(wchar_t);
-  void* path = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-  if (!path) Fail("allocating memory in the program");
   auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "LoadLibraryW")));
-  HANDLE thread = nullptr;
-  if (WriteProcessMemory(process_, path, probe_.c_str(), size, nullptr))
-    thread = CreateRemoteThread(process_, nullptr, 0, loadLibrary, path, 0, nullptr);
-  if (!thread) {
-    VirtualFreeEx(process_, path, 0, MEM_RELEASE);
-    Fail("starting a thread in the program to load " + name);
-  }
-  DWORD waited = WaitForSingleObject(thread, 10000);
-  CloseHandle(thread);
-  if (waited != WAIT_OBJECT_0) Fail("loading " + name + " into the program took over 10 s");
-  VirtualFreeEx(process_, path, 0, MEM_RELEASE);
-  CheckRunning(("loading " + name).c_str());
+  std::wstring path = probe_;
+  RunRemote(loadLibrary, path.data(), (path.size() + 1) * sizeof(wchar_t), false,
+            "loading " + name + " into the program");
   probeBase_ = RemoteModule(pid_, BaseName(probe_));
   if (!probeBase_)
     throw Failure("the probe library " + name + " could not be loaded into the program");
@@ -648,22 +658,7 @@ std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
   block->magic = ProbeBlock::kAsked;
   block->hwnd = static_cast<std::uint64_t>(reinterpret_cast<UINT_PTR>(hwnd));
   block->capacity = capacity;
-  void* remote = VirtualAllocEx(process_, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
-  if (!remote) Fail("allocating memory in the program");
-  HANDLE thread = nullptr;
-  if (WriteProcessMemory(process_, remote, block, bytes, nullptr))
-    thread = CreateRemoteThread(process_, nullptr, 0, routine, remote, 0, nullptr);
-  if (!thread) {
-    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
-    Fail("starting " + what);
-  }
-  DWORD waited = WaitForSingleObject(thread, 10000);
-  CloseHandle(thread);
-  if (waited != WAIT_OBJECT_0) Fail(what + " did not finish within 10 s");
-  bool read = ReadProcessMemory(process_, remote, block, bytes, nullptr);
-  VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
-  CheckRunning(what.c_str());
-  if (!read) Fail("reading the answer of " + what);
+  RunRemote(routine, block, bytes, true, what);
   if (block->status != ProbeBlock::kDone || block->length >= capacity)
     throw Failure(what + " gave no answer");
   return std::vector<std::uint16_t>(block->text, block->text + block->length);

@@ -149,6 +149,8 @@ class Program {
   void Launch(const std::wstring& exe, const std::wstring& args, const std::wstring& workDir);
   std::vector<std::uint16_t> CallProbe(const char* function, HWND hwnd, std::uint32_t capacity);
   void* ProbeBase();
+  void RunRemote(LPTHREAD_START_ROUTINE routine, void* data, SIZE_T bytes, bool readBack,
+                 const std::string& what);
   LRESULT Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, const char* what,
                DWORD timeoutMs = 5000);
 
