@@ -66,8 +66,7 @@ LabelLook TbsSkinStdLabel::Look() const {
   l.useSkinFont = UseSkinFont;
   l.font = Font;
   l.defaultFont = DefaultFont;
-  return StdLabelLook(LookUpSection(SkinData(), SkinDataName), l, std::nullopt,
-                      CurrentSystemColors());
+  return StdLabelLook(Section(), l, std::nullopt, CurrentSystemColors());
 }
 
 Size TbsSkinStdLabel::FitSize(Size request) const {
