@@ -70,4 +70,17 @@ Picture ReadPicture(HDC dc, const Rect& area) {
   return p;
 }
 
+Rect BoundsInParent(HWND hwnd) {
+  RECT w = {};
+  GetWindowRect(hwnd, &w);
+  MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&w), 2);
+  return FromRECT(w);
+}
+
+Size WindowSize(HWND hwnd) {
+  RECT w = {};
+  GetWindowRect(hwnd, &w);
+  return Size{w.right - w.left, w.bottom - w.top};
+}
+
 }  // namespace bs

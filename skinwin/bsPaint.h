@@ -31,6 +31,10 @@ SystemColors CurrentSystemColors();
 
 inline RECT ToRECT(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 inline Rect FromRECT(const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+// A child window's rectangle in its parent's client coordinates, and its
+// whole size (frame included).
+Rect BoundsInParent(HWND hwnd);
+Size WindowSize(HWND hwnd);
 // COLORREF from a skin colour (0x00BBGGRR, as the skin stores it) or a Pixel.
 inline COLORREF PixelToColorRef(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
 inline Pixel ColorRefToPixel(COLORREF c) { return Rgb(GetRValue(c), GetGValue(c), GetBValue(c)); }

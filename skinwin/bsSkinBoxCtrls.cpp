@@ -173,18 +173,9 @@ int TbsSkinCustomEdit::MeasureCellHeight() const {
   return tm.tmHeight;
 }
 
-Size TbsSkinCustomEdit::ClientSize() const {
-  RECT w = {};
-  GetWindowRect(Handle(), &w);
-  return Size{w.right - w.left, w.bottom - w.top};
-}
+Size TbsSkinCustomEdit::ClientSize() const { return WindowSize(Handle()); }
 
-Rect TbsSkinCustomEdit::Bounds() const {
-  RECT w = {};
-  GetWindowRect(Handle(), &w);
-  MapWindowPoints(HWND_DESKTOP, GetParent(Handle()), reinterpret_cast<POINT*>(&w), 2);
-  return FromRECT(w);
-}
+Rect TbsSkinCustomEdit::Bounds() const { return BoundsInParent(Handle()); }
 
 Rect TbsSkinCustomEdit::TextArea() const { return EditTextAreaRect(Section(), State()); }
 

@@ -154,9 +154,7 @@ LRESULT TbsSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_MOUSEMOVE: {
       TbsSkinControl::OnMessage(msg, wp, lp);  // tracks the leaving
-      const Size s = ClientSize();
-      const bool over = GET_X_LPARAM(lp) >= 0 && GET_Y_LPARAM(lp) >= 0 &&
-                        GET_X_LPARAM(lp) < s.width && GET_Y_LPARAM(lp) < s.height;
+      const bool over = InClient(lp);
       if (over && !state_.MouseIn()) Apply(state_.MouseEnter());
       else if (!over && state_.MouseIn() && GetCapture() == hwnd) Apply(state_.MouseLeave());
       return 0;
@@ -172,10 +170,7 @@ LRESULT TbsSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_LBUTTONUP: {
       if (!state_.PressedByMouse()) return 0;
-      const Size s = ClientSize();
-      const bool over = GET_X_LPARAM(lp) >= 0 && GET_Y_LPARAM(lp) >= 0 &&
-                        GET_X_LPARAM(lp) < s.width && GET_Y_LPARAM(lp) < s.height;
-      const ButtonEffects e = state_.MouseUp(over);
+      const ButtonEffects e = state_.MouseUp(InClient(lp));
       if (GetCapture() == hwnd) ReleaseCapture();
       Apply(ButtonEffects{0, true, e.releaseGroup});
       for (int i = 0; i < e.clicks; ++i) Click();

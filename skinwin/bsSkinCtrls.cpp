@@ -24,6 +24,11 @@ Size SkinChangeFit(const ControlSection& s, Size current, Size defaults,
   return s.InForce() ? fit(current) : SkinChangeSize(s, current, defaults);
 }
 
+// p, in the host's client coordinates, relative to the hosted control g.
+Point Local(const TbsGraphicControl* g, Point p) {
+  return Point{p.x - g->Bounds().left, p.y - g->Bounds().top};
+}
+
 }  // namespace
 
 // ---- TbsSkinControl -------------------------------------------------------------
@@ -72,18 +77,9 @@ void TbsSkinControl::SetBounds(const Rect& r) {
   if (size != before) UpdateRegion();
 }
 
-Rect TbsSkinControl::Bounds() const {
-  RECT w = {};
-  GetWindowRect(Handle(), &w);
-  MapWindowPoints(HWND_DESKTOP, GetParent(Handle()), reinterpret_cast<POINT*>(&w), 2);
-  return FromRECT(w);
-}
+Rect TbsSkinControl::Bounds() const { return BoundsInParent(Handle()); }
 
-Size TbsSkinControl::ClientSize() const {
-  RECT w = {};
-  GetWindowRect(Handle(), &w);
-  return Size{w.right - w.left, w.bottom - w.top};
-}
+Size TbsSkinControl::ClientSize() const { return WindowSize(Handle()); }
 
 bool TbsSkinControl::Enabled() const { return Handle() && IsWindowEnabled(Handle()); }
 
@@ -226,7 +222,8 @@ void TbsSkinControl::RelayToHints(UINT msg, WPARAM wp, LPARAM lp) {
   SendMessageW(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&m));
 }
 
-void TbsSkinControl::MouseMove(Point p) {
+void TbsSkinControl::MouseMove(LPARAM lp) {
+  const Point p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
   if (!mouseInside_) {
     TRACKMOUSEEVENT t = {sizeof t, TME_LEAVE, Handle(), 0};
     TrackMouseEvent(&t);
@@ -234,8 +231,7 @@ void TbsSkinControl::MouseMove(Point p) {
     MouseEntered();
     if (OnMouseEnter) OnMouseEnter();
   }
-  const RECT client = {0, 0, ClientSize().width, ClientSize().height};
-  TbsGraphicControl* under = PtInRect(&client, POINT{p.x, p.y}) ? GraphicAt(p) : nullptr;
+  TbsGraphicControl* under = InClient(lp) ? GraphicAt(p) : nullptr;
   if (under != hot_) {
     TbsGraphicControl* left = hot_;
     hot_ = under;
@@ -243,7 +239,13 @@ void TbsSkinControl::MouseMove(Point p) {
     if (under) under->MouseEnter();
   }
   if (TbsGraphicControl* g = captured_ ? captured_ : hot_)
-    g->MouseMove(Point{p.x - g->Bounds().left, p.y - g->Bounds().top});
+    g->MouseMove(Local(g, p));
+}
+
+bool TbsSkinControl::InClient(LPARAM lp) const {
+  const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
+  const Size s = ClientSize();
+  return x >= 0 && y >= 0 && x < s.width && y < s.height;
 }
 
 void TbsSkinControl::MouseOut() {
@@ -272,7 +274,7 @@ LRESULT TbsSkinControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_MOUSEMOVE:
       RelayToHints(msg, wp, lp);
-      MouseMove(Point{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)});
+      MouseMove(lp);
       return 0;
     case WM_MOUSELEAVE:
       MouseOut();
@@ -284,7 +286,7 @@ LRESULT TbsSkinControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (g && g->Enabled()) {
         captured_ = g;
         SetCapture(Handle());
-        g->MouseDown(Point{p.x - g->Bounds().left, p.y - g->Bounds().top});
+        g->MouseDown(Local(g, p));
         return 0;
       }
       break;
@@ -296,9 +298,7 @@ LRESULT TbsSkinControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       captured_ = nullptr;
       ReleaseCapture();
       const Point p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      const RECT client = {0, 0, ClientSize().width, ClientSize().height};
-      const bool over = PtInRect(&client, POINT{p.x, p.y}) && Contains(g->Bounds(), p);
-      g->MouseUp(Point{p.x - g->Bounds().left, p.y - g->Bounds().top}, over);
+      g->MouseUp(Local(g, p), InClient(lp) && Contains(g->Bounds(), p));
       return 0;
     }
     case WM_CAPTURECHANGED:

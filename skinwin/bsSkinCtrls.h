@@ -89,10 +89,12 @@ class TbsSkinControl : public vellumo::Window {
   void Paint();
   void PaintTo(HDC dc, const Rect& r);
   bool MouseInside() const { return mouseInside_; }
+  // A mouse message's point lies within the control.
+  bool InClient(LPARAM lp) const;
 
  private:
   void UpdateRegion();
-  void MouseMove(Point p);
+  void MouseMove(LPARAM lp);
   void MouseOut();
   void RelayToHints(UINT msg, WPARAM wp, LPARAM lp);
   int IndexOf(const TbsGraphicControl* g) const;
