@@ -322,8 +322,7 @@ void TForm1::LoadFile(const std::string& path) {
     busy.Pump();
   });
   SetPanelText(2, Widen(SourceKindText(kind)));
-  textCodeType_ = CurrentCodeType;
-  boxEdit_.SetCodeType(textCodeType_);
+  boxEdit_.SetCodeType(CurrentCodeType);
   ShowText(text);
   busy.Done();
   SetPanelText(5, L"");
@@ -358,7 +357,7 @@ void TForm1::mn_ShowCodeClick(UINT itemId) {
   mi.fMask = MIIM_DATA;
   GetMenuItemInfoW(menu_, itemId, FALSE, &mi);
   CurrentCodeType = CodeTypeOfTag(static_cast<unsigned>(mi.dwItemData));
-  const CodeType shownIn = textCodeType_;
+  const CodeType shownIn = boxEdit_.ShownIn();
   // The new font goes into the text box with the reloaded text, in one
   // layout; the old text is read again in the new code page only when there
   // is no file to reload or the reload fails (the old text then stays).
@@ -378,7 +377,6 @@ void TForm1::mn_ShowCodeClick(UINT itemId) {
 void TForm1::Reread(CodeType shownIn) {
   const CodeType codeType = CurrentCodeType;
   if (GetWindowTextLengthW(mm_Show_) == 0) {  // ChangeCodeType has set the font
-    textCodeType_ = codeType;
     boxEdit_.SetCodeType(codeType);
     return;
   }
@@ -390,7 +388,6 @@ void TForm1::Reread(CodeType shownIn) {
   redrawn.reserve(text.size());
   DecodeInRows(bytes, ByteTextOf(codeType), redrawn);
   const bool edited = Edited();
-  textCodeType_ = codeType;
   boxEdit_.SetCodeType(codeType);
   // Rows of a long line are never wrapped (see ScrollBarsFor).
   if (HasSoftBreaks(redrawn) && !(scrollBars_ & 1)) CreateTextBox(scrollBars_ | 1, redrawn);
@@ -409,7 +406,6 @@ void TForm1::ChangeCodeType(CodeType codeType) {
   if (GetWindowTextLengthW(mm_Show_) == 0) {
     SendMessageW(mm_Show_, WM_SETFONT, reinterpret_cast<WPARAM>(nextFont_.get()), TRUE);
     textFont_ = std::move(nextFont_);
-    textCodeType_ = codeType;
     boxEdit_.SetCodeType(codeType);
   }
   CheckMenuItem(menu_, page.menuId, MF_BYCOMMAND | MF_CHECKED);
@@ -431,7 +427,7 @@ void TForm1::AutoScroll() {
 int TForm1::ScrollBarsFor(const std::wstring& text, bool shown) const {
   RECT r;
   GetWindowRect(mm_Show_, &r);
-  TextBoxLines lines(text, ByteTextOf(textCodeType_));
+  TextBoxLines lines(text, ByteTextOf(boxEdit_.ShownIn()));
   const HWND box = shown ? mm_Show_ : nullptr;
   bool wraps = !(scrollBars_ & 1);
   int bars = 0;

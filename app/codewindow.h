@@ -102,7 +102,6 @@ class TForm1 : public Window {
   TextBoxEdit boxEdit_;
   bool busy_ = false;    // a load or switch is at work: commands wait for it
   int scrollBars_ = 0;        // 1 horizontal, 2 vertical
-  CodeType textCodeType_ = CodeType::Gb2312;  // the code page the text box's text was read in
   bool carriedEdit_ = false;  // an edit that a re-decode of the text box took over
   int panelWidths_[6] = {10, 40, 60, 20, 110, 50};
   std::wstring openDialogName_;

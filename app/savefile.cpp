@@ -58,7 +58,7 @@ void TForm1::SaveAsFile(const std::string& path) {
   const std::wstring wpath = Widen(path);
   const std::wstring full = FullPath(wpath);
   std::wstring text = SavedText();
-  const std::string bytes = ByteTextOf(textCodeType_).Encode(text.data(), text.size());
+  const std::string bytes = ByteTextOf(boxEdit_.ShownIn()).Encode(text.data(), text.size());
   text.clear();
   text.shrink_to_fit();
 

@@ -17,6 +17,7 @@ class TextBoxEdit : public Window {
   bool Take(HWND edit);
   // The code page the text box's text is read in.
   void SetCodeType(CodeType codeType) { codeType_ = codeType; }
+  CodeType ShownIn() const { return codeType_; }
 
  private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
