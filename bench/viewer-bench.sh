@@ -6,8 +6,8 @@
 # the UTF-8 file; a file of one line of a megabyte; peak working set, and the
 # program's own with a one-line file (its baseline). Builds the Windows tree
 # first. Usage: viewer-bench.sh [MB]
-# Runs the 32-bit build where this machine runs 32-bit code, else the 64-bit
-# one; VELLUMO_WIN64_ONLY=1 picks the 64-bit one.
+# Runs the 64-bit build (it runs on every machine of this kind), else the
+# 32-bit one, saying why one is passed over.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the program and runs it under Wine on the sample
-# file: the 32-bit build where this machine runs 32-bit code, else the 64-bit
-# one. Without a display it runs in a virtual one, saves a screenshot of the
+# file: the 64-bit build, which runs on every machine of this kind, else the
+# 32-bit one. Without a display it runs in a virtual one, saves a screenshot of the
 # window and prints where. Usage: run-viewer.sh [FILE]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -13,6 +13,27 @@ vellumo_wine_loader() {
   esac
 }
 
+# Whether this kernel runs 32-bit x86 code at all, told by a tiny static i386
+# program (binutils), so the reason a 32-bit run is skipped names the cause
+# even where the 32-bit loader is not installed. Cached for child scripts.
+vellumo_kernel_runs_32bit() {
+  if [ -z "${VELLUMO_KERNEL_RUNS_32BIT:-}" ]; then
+    local dir status=0
+    dir=$(mktemp -d "${TMPDIR:-/tmp}/vellumo-i386.XXXXXX")
+    if printf '.globl _start\n_start: movl $1, %%eax\n xorl %%ebx, %%ebx\n int $0x80\n' |
+         as --32 -o "$dir/t.o" - 2>/dev/null && ld -m elf_i386 -o "$dir/t" "$dir/t.o" 2>/dev/null; then
+      "$dir/t" 2>/dev/null || status=$?
+      VELLUMO_KERNEL_RUNS_32BIT=yes
+      [ $status -ne 0 ] && VELLUMO_KERNEL_RUNS_32BIT=no
+    else
+      VELLUMO_KERNEL_RUNS_32BIT=unknown   # no binutils: the loader tells
+    fi
+    rm -rf "$dir"
+    export VELLUMO_KERNEL_RUNS_32BIT
+  fi
+  [ "$VELLUMO_KERNEL_RUNS_32BIT" != no ]
+}
+
 # Succeeds when ARCH can run here; otherwise sets VELLUMO_WINE_WHY.
 vellumo_wine_can_run() {
   local arch=$1 loader
@@ -22,8 +43,16 @@ vellumo_wine_can_run() {
     VELLUMO_WINE_WHY="VELLUMO_WIN64_ONLY=1 is set"
     return 1
   fi
+  if [ "$arch" = win32 ] && ! vellumo_kernel_runs_32bit; then
+    VELLUMO_WINE_WHY="this kernel cannot run 32-bit code"
+    return 1
+  fi
   if [ ! -x "$loader" ]; then
-    VELLUMO_WINE_WHY="$loader is not installed (tools/setup-deps.sh installs it)"
+    if [ "$arch" = win32 ]; then
+      VELLUMO_WINE_WHY="32-bit Wine is not installed (see the set-up's message above)"
+    else
+      VELLUMO_WINE_WHY="64-bit Wine ($loader) is not installed (tools/setup-deps.sh installs it)"
+    fi
     return 1
   fi
   local status=0
@@ -70,11 +99,12 @@ vellumo_wine_setenv() {
 vellumo_wine() { "$WINELOADER" "$@"; }
 vellumo_wineserver() { /usr/lib/wine/wineserver "$@"; }
 
-# The architecture to run the program in: 32-bit where it runs, else 64-bit.
-# Says on standard error why one is passed over; fails when none runs.
+# The architecture to run the program in: 64-bit, which runs on every machine
+# of this kind, else 32-bit. Says on standard error why one is passed over;
+# fails when none runs.
 vellumo_wine_pick_arch() {
   local a
-  for a in win32 win64; do
+  for a in win64 win32; do
     if vellumo_wine_can_run "$a"; then echo "$a"; return 0; fi
     echo "not the ${a#win}-bit build: $VELLUMO_WINE_WHY" >&2
   done

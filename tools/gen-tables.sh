@@ -3,7 +3,7 @@
 # KOREAN.dll, JIS.DLL, BIG5.DLL) from the platform's own conversion: runs
 # cpdump.exe once under Wine, which writes all four.
 # Usage: gen-tables.sh [--exe CPDUMP.EXE] [--out DIR | --check DIR]
-#   (default)    build cpdump.exe (32-bit where it runs, else 64-bit) and
+#   (default)    build cpdump.exe (64-bit, else 32-bit) and
 #                refresh companion/files/dll
 #   --out DIR    write the tables into DIR instead
 #   --check DIR  write them into a temporary folder and compare them byte for
