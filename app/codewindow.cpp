@@ -9,7 +9,7 @@
 #include "app/busysign.h"
 #include "app/cmdline.h"
 #include "app/codepagemapping.h"
-#include "app/loader.h"
+#include "convert/loader.h"
 #include "app/menuids.h"
 #include "app/newfiletips.h"
 #include "app/programstate.h"

@@ -4,8 +4,6 @@ namespace vellumo {
 
 std::string ProgramDir;
 std::string CurrentFileName;
-const std::string Utf8Signature = "\xEF\xBB\xBF";
-const std::string UnicodeSignature = "\xFF\xFE";
 bool ShowInputTip = true;
 bool ShowSavePrompt = true;
 bool SaveAnswer = false;

@@ -1,7 +1,7 @@
 // Program-wide state shared by the main window, the tips dialog, the Notepad
 // commands and the About window. Lives for the run; nothing is saved. The
 // code table and its flag belong to the conversion unit (convert/convert.h),
-// TokenMode to the loader (app/loader.h).
+// the signatures to the loader (convert/loader.h).
 #pragma once
 
 #include <cstdint>
@@ -15,8 +15,6 @@ namespace vellumo {
 // UTF-16 for the Unicode API.
 extern std::string ProgramDir;       // folder of the executable, ending in a backslash
 extern std::string CurrentFileName;  // the document shown; empty until a file was opened
-extern const std::string Utf8Signature;     // EF BB BF
-extern const std::string UnicodeSignature;  // FF FE
 extern bool ShowInputTip;
 extern bool ShowSavePrompt;
 extern bool SaveAnswer;

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/loader.h"
+#include "convert/loader.h"
 #include "app/displaycodepage.h"
 #include "convert/convert.h"
 #include "convert/fileio.h"

@@ -1,5 +1,5 @@
-// Code mapping tables and the HexText conversion pipeline that turns UTF-8 and
-// UTF-16LE lines into bytes of the display code page. Portable.
+// Code mapping tables and the conversion that turns UTF-8 and UTF-16LE text
+// into bytes of the display code page. Portable.
 #pragma once
 
 #include <cstddef>
@@ -43,22 +43,10 @@ std::string LookupCode(const std::string& key, const CodeTableData* table);
 // CR LF; a NUL ends the text), comment removal and the index.
 CodeTableData ParseCodeTable(const std::string& fileBytes);
 
-// Pipeline stages on HexText.
-std::string BytesToHex(const std::string& bytes);
-bool IsHexDigit(char c);
-std::string NextHexPair(std::string& hex);
-std::string NextHexToken(std::string& hex, std::uint8_t mode);
-std::string Utf8HexToUnicodeHex(const std::string& hex);
-std::string Utf8Hex2ToUnicodeHex(const std::string& digits);
-std::string Utf8Hex3ToUnicodeHex(const std::string& digits);
-std::string SwapHexPairs(const std::string& hex);
-// tokenMode: 0 cuts UTF-8 sequences, 2 cuts four-digit code units.
-std::string UnicodeHexToNative(const std::string& unicodeHex, const CodeTableData* table,
-                               std::uint8_t tokenMode);
-
-// Fused byte-level conversion giving exactly what the pipeline gives with
-// token mode 2: BytesToHex, Utf8HexToUnicodeHex (or SwapHexPairs) and
-// UnicodeHexToNative of the bytes. out is replaced.
+// Byte-level conversion, proved equal byte for byte to the HexText pipeline
+// (tests/support/pipeline.h) with token mode 2: BytesToHex,
+// Utf8HexToUnicodeHex (or SwapHexPairs) and UnicodeHexToNative of the bytes.
+// out is replaced.
 void Utf8BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
                        std::string& out);
 void Utf16BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,

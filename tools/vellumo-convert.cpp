@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/displaycodepage.h"
-#include "app/loader.h"
+#include "convert/loader.h"
 #include "convert/convert.h"
 #include "convert/fileio.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/displaycodepage.h"
-#include "app/loader.h"
+#include "convert/loader.h"
 #include "convert/convert.h"
 #include "tests/e2e/harness.h"
 #include "win32/strings.h"

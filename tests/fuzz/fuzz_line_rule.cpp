@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/loader.h"
+#include "convert/loader.h"
 #include "convert/convert.h"
 #include "tests/unit/convert/support.h"
 

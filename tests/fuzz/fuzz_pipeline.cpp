@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/loader.h"
+#include "convert/loader.h"
 #include "convert/convert.h"
+#include "tests/support/pipeline.h"
 #include "tests/unit/convert/support.h"
 
 using namespace vellumo;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "convert/convert.h"
+#include "tests/support/pipeline.h"
 #include "tests/unit/convert/support.h"
 
 using namespace vellumo;

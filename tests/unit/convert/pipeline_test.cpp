@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "convert/convert.h"
+#include "tests/support/pipeline.h"
 #include "support.h"
 
 namespace vellumo {

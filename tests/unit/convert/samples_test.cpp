@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/loader.h"
+#include "convert/loader.h"
 #include "convert/convert.h"
 
 namespace vellumo {

@@ -1,5 +1,5 @@
-// The loader's reading half: a file to its kind and its list of lines in the
-// display code page. Portable; the main window puts the lines into the text box.
+// The loader: a file to its kind and its lines in the display code page.
+// Portable; the main window puts the lines into the text box.
 #pragma once
 
 #include <cstddef>
@@ -7,15 +7,16 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vellumo {
 
 struct CodeTableData;
 
-// How the conversion pipeline cuts HexText into tokens; each load sets it
-// (the loader owns it).
-extern std::uint8_t TokenMode;
+// The marks of a UTF-8 and of a UTF-16LE file.
+constexpr std::string_view Utf8Signature = "\xEF\xBB\xBF";
+constexpr std::string_view UnicodeSignature = "\xFF\xFE";
 
 enum class SourceKind : std::uint8_t { Utf8 = 0, Ansi = 1, Unicode = 2 };
 
@@ -47,8 +48,7 @@ struct LoadedText {
 
 // Reads the file (share-read), cuts it by the line rule, detects its kind and
 // converts UTF-8 and Unicode lines through table (null: none loaded, every
-// character "**"). Sets TokenMode. Throws LoadError; on failure nothing is
-// kept.
+// character "**"). Throws LoadError; on failure nothing is kept.
 LoadedText LoadLines(const std::string& path, const CodeTableData* table);
 
 // The same, streaming: each converted line is handed to sink in order, so
@@ -83,8 +83,8 @@ class LineCutter {
 SourceKind ConvertTextTo(const std::string& text, const CodeTableData* table,
                          const std::function<void(const std::string&)>& sink);
 
-// One line of a file of the given kind into display bytes: the fast path the
-// loader takes, and the HexText pipeline it must equal byte for byte.
+// One line of a file of the given kind into display bytes, equal byte for
+// byte to the HexText pipeline (tests/support/pipeline.h).
 // firstLine selects the first-line rules (signature bytes); ended tells
 // whether an LF ended the line. A Unicode line ended by LF carries the high
 // byte of its CR (or LF) unit last, which is dropped; a last line without a
@@ -93,7 +93,5 @@ void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool first
                  const CodeTableData* table, std::string& out);
 void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool ended,
                  const CodeTableData* table, std::string& out);
-std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine,
-                                  bool ended, const CodeTableData* table);
 
 }  // namespace vellumo

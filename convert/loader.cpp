@@ -1,15 +1,12 @@
-#include "app/loader.h"
+#include "convert/loader.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "app/programstate.h"
 #include "convert/convert.h"
 #include "convert/fileio.h"
 
 namespace vellumo {
-
-std::uint8_t TokenMode = 2;
 
 namespace {
 
@@ -42,7 +39,6 @@ class LineConverter {
                 const std::function<void(const std::string&)>& sink)
       : kind_(kind), table_(table), sink_(sink) {}
   void operator()(const char* line, std::size_t size, bool ended) {
-    if (kind_ == SourceKind::Utf8) TokenMode = 2;
     ConvertLine(kind_, line, size, first_, ended, table_, out_);
     first_ = false;
     sink_(out_);
@@ -170,33 +166,11 @@ void ConvertLine(SourceKind kind, const std::string& line, bool firstLine, bool 
   ConvertLine(kind, line.data(), line.size(), firstLine, ended, table, out);
 }
 
-std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine,
-                                  bool ended, const CodeTableData* table) {
-  auto drop = [](const std::string& s, std::size_t n) { return s.size() <= n ? std::string() : s.substr(n); };
-  switch (kind) {
-    case SourceKind::Utf8: {
-      const std::string h = BytesToHex(line);
-      TokenMode = 2;
-      const std::string t = UnicodeHexToNative(Utf8HexToUnicodeHex(h), table, TokenMode);
-      return firstLine ? drop(t, 2) : t;
-    }
-    case SourceKind::Unicode: {
-      std::string s = (line.empty() || !ended) ? line : line.substr(0, line.size() - 1);
-      s = drop(s, firstLine ? 2 : 1);
-      TokenMode = 2;  // the loader set it to the kind
-      return UnicodeHexToNative(SwapHexPairs(BytesToHex(s)), table, TokenMode);
-    }
-    default:
-      return line;
-  }
-}
-
 SourceKind ConvertTextTo(const std::string& text, const CodeTableData* table,
                          const std::function<void(const std::string&)>& sink) {
   FirstLineProbe probe;
   probe.Feed(text.data(), text.size());
   const SourceKind kind = probe.Kind();
-  TokenMode = static_cast<std::uint8_t>(kind);
   LineConverter convert(kind, table, sink);
   LineCutter cutter([&](const char* line, std::size_t size, bool ended) { convert(line, size, ended); });
   cutter.Feed(text.data(), text.size());
@@ -218,7 +192,6 @@ SourceKind LoadLinesTo(const std::string& path, const CodeTableData* table,
     if (got == 0 || !probe.Feed(buffer.data(), got)) break;
   }
   const SourceKind kind = probe.Kind();
-  TokenMode = static_cast<std::uint8_t>(kind);
 
   // Second pass from the first byte: every line, the first one again.
   if (int err = file.Rewind()) Fail(err);
