@@ -1,13 +1,14 @@
-// The main window TForm1: menu bar, the text box mm_Show, the status bar, and
-// the document operations (load, save, display code page, scroll bars).
+// The main window TForm1: the menu bar, the text box mm_Show and the status
+// bar. Its commands are the viewer model's; the window carries out what the
+// model decides (the ViewerView it implements).
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "app/displaycodepage.h"
-#include "app/textboxedit.h"
+#include "app/textbox.h"
+#include "app/viewer.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
@@ -16,96 +17,74 @@ namespace vellumo {
 class TTipsForm;
 class Taboutform;
 
-class TForm1 : public Window {
+class TForm1 : public Window, private ViewerView {
  public:
   static constexpr wchar_t kClassName[] = L"TForm1";
 
+  TForm1() : viewer_(*this) {}
   // Creates the window; FormCreate runs inside.
   bool Create(HINSTANCE instance);
   // The tips dialog that the save prompt and the input tip use.
   void SetTipsForm(TTipsForm* tipsForm) { tipsForm_ = tipsForm; }
   void SetAboutForm(Taboutform* aboutform) { aboutform_ = aboutform; }
-  HWND TextBox() const { return mm_Show_; }
+  Viewer& Model() { return viewer_; }
   HWND StatusBar() const { return statusBar_; }
-  HINSTANCE Instance() const { return instance_; }
+  // The menu shortcuts, for the message loop's TranslateAccelerator.
+  HACCEL Accelerators() const { return accelerators_; }
 
   void FormCreate();
-  void mn_OpenFileClick();
-  // Replaces the text box with the file's lines; throws on failure (the text
-  // box and the panels then stay as they were).
-  void LoadFile(const std::string& path);
-  // Writes the text box's bytes to path; throws CommandError on failure and
-  // leaves an existing file intact.
-  void SaveAsFile(const std::string& path);
-  // The save prompt before a destructive step. False only when the save it
-  // asked for failed (already reported); the caller then stops.
-  bool CheckFileSave();
-  void mn_QuitClick();
-  void mn_ShowCodeClick(UINT itemId);
-  void ChangeCodeType(CodeType codeType);
-  void mn_AboutClick();
-  void mn_HelpClick();
-  void AutoScroll();
-  void mn_WrapClick();
-  void mn_NewFileClick();
-  void mn_SaveFileClick();
   void FormActivate();
   void Load_Param();
-  void MarkCurrentFileName();
+  void mn_AboutClick();
+  void mn_HelpClick();
   void mn_RegTxtClick();
   void N6Click();
-  void mn_NotepadClick();
-
-  // Whether the text box was edited since it was last filled.
-  bool Edited() const;
-  void SetPanelText(int index, const std::wstring& text);
 
  private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void OnCreate();
-  void OnSize();
   void OnCommand(UINT id);
   void CreateMenus();
   void CreateStatusBar();
-  void CreateTextBox(int bars, const std::wstring& text);
   void LayoutChildren();
-  void SetPanelWidth(int index, int width);
-  // Puts the text in the text box in one layout: redraw off, the display
-  // code page's font if it changed, the text, nothing to undo.
-  void SetText(const std::wstring& text);
-  // Gives the empty text box a buffer of the text's size holding its first
-  // characters; returns how many went in.
-  std::size_t GiveBuffer(const std::wstring& text, std::size_t first);
-  // The text with its scroll bars: created with them when the text alone
-  // decides them, else decided once the text is in.
-  void ShowText(const std::wstring& text);
-  // The text box's bytes read again in the display code page, an edit kept
-  // as an edit: when no file is open, or its reload failed.
-  void Reread(CodeType shownIn);
-  std::wstring Text() const;
-  // The text as it is saved: without the soft breaks of long lines.
-  std::wstring SavedText() const;
-  // The scroll bars the text needs; with shown false only when that follows
-  // from the text alone (else -1), with shown true by the text box's lines.
-  int ScrollBarsFor(const std::wstring& text, bool shown) const;
-  void ApplyScrollBars(int bars, const std::wstring& text);
 
+  // ViewerView
+  void SetPanelText(int index, const std::wstring& text) override;
+  void SetPanelWidth(int index, int width) override;
+  int SystemCodePageLength(const std::wstring& text) override;
+  void ShowCodeType(CodeType codeType) override;
+  void CheckWrap(bool checked) override;
+  void SetRedraw(bool on) override;
+  std::unique_ptr<DocumentBuilder> NewDocument(std::uint64_t sizeHint) override;
+  void ShowDocument(std::unique_ptr<DocumentBuilder> document, CodeType codeType) override;
+  void Reinterpret(CodeType codeType) override;
+  std::string_view Bytes() override;
+  void MarkUnshown(const std::vector<UnshownMark>& marks) override;
+  bool SelectNextUnshown() override;
+  int BoxWidth() override;
+  int BoxHeight() override;
+  std::uint64_t WrapCount(std::uint64_t line) override;
+  void SetScrollBars(int bars) override;
+  std::unique_ptr<BusyScope> Busy(bool shown) override;
+  bool AskFileName(bool save, std::filesystem::path& name,
+                   const std::filesystem::path& initialDir) override;
+  TipButton ShowTips(std::int32_t mode) override;
+  void Inform(const std::wstring& text) override;
+  int RunAndWait(const std::wstring& commandLine) override;
+  void Close() override;
+
+  Viewer viewer_;
   HINSTANCE instance_ = nullptr;
   TTipsForm* tipsForm_ = nullptr;
   Taboutform* aboutform_ = nullptr;
-  HWND mm_Show_ = nullptr;
+  TextBox mm_Show;
   HWND statusBar_ = nullptr;
   HMENU menu_ = nullptr;
+  HACCEL accelerators_ = nullptr;
   UniqueFont windowFont_;
-  UniqueFont textFont_;  // the text box's font
-  UniqueFont nextFont_;  // the display code page's, set with the text box's next text
-  TextBoxEdit boxEdit_;
-  bool busy_ = false;    // a load or switch is at work: commands wait for it
-  int scrollBars_ = 0;        // 1 horizontal, 2 vertical
-  bool carriedEdit_ = false;  // an edit that a re-decode of the text box took over
+  bool busy_ = false;  // a load or switch is at work: commands wait for it
+  int redrawOff_ = 0;
   int panelWidths_[6] = {10, 40, 60, 20, 110, 50};
-  std::wstring openDialogName_;
-  std::wstring saveDialogName_;
 };
 
 }  // namespace vellumo

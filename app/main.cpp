@@ -8,7 +8,7 @@
 #include "about/aboutform.h"
 #include "app/codewindow.h"
 #include "app/newfiletips.h"
-#include "app/programstate.h"
+#include "win32/strings.h"
 #include "win32/errorbox.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
@@ -19,10 +19,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   vellumo::TForm1 form1;
   if (!form1.Create(instance)) return 1;
   vellumo::Taboutform aboutform;
-  aboutform.Create(instance, vellumo::ProgramDir, vellumo::AboutLanguage);
+  aboutform.Create(instance, vellumo::Narrow(form1.Model().ProgramDir.wstring()),
+                   form1.Model().AboutLanguage);
   form1.SetAboutForm(&aboutform);
   vellumo::TTipsForm tipsForm;
-  tipsForm.Create(instance, form1.Handle());
+  tipsForm.Create(instance, form1.Handle(), form1.Model().Tips);
   form1.SetTipsForm(&tipsForm);
 
   ShowWindow(form1.Handle(), show);
@@ -31,6 +32,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   vellumo::RunCommand(form1.Handle(), [&] { form1.Load_Param(); });
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(form1.Handle(), form1.Accelerators(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

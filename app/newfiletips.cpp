@@ -2,24 +2,21 @@
 
 #include <algorithm>
 
-#include "app/programstate.h"
 #include "app/rounding.h"
 
 namespace vellumo {
 
 namespace {
 
-const wchar_t kInputTipText[] =
-    L"      请在弹出的文本编辑器中输入需要转换的外文字符（如韩文），然后直接保存退出，注意不要另存。";
-const wchar_t kSavePromptText[] = L"      为避免当前内容丢失，在进入下一步操作前请保存当前内容，是否保存？";
 constexpr int kWidth = 397;
 constexpr int kHeight = 111;
 
 }  // namespace
 
-bool TTipsForm::Create(HINSTANCE instance, HWND owner) {
+bool TTipsForm::Create(HINSTANCE instance, HWND owner, TipsState& state) {
   instance_ = instance;
   owner_ = owner;
+  state_ = &state;
   const WindowClass cls = {kClassName, instance, LoadCursorW(nullptr, IDC_ARROW), nullptr,
                            reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
   // A caption without system menu or caption buttons.
@@ -57,6 +54,7 @@ LRESULT TTipsForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (HIWORD(wp) == BN_CLICKED && from == checkBox1_) CheckBox1Click();
       if (HIWORD(wp) == BN_CLICKED && (from == buttonOk_ || from == buttonCancle_))
         Button_okClick(from);
+      if (LOWORD(wp) == IDCANCEL && !from) Close();  // Esc: closed without a button
       return 0;
     }
     case WM_CLOSE:
@@ -75,19 +73,17 @@ void TTipsForm::FormShow() {
   int top = RoundHalfEven(std::max((mh - h) / 2.0, 0.0)) + main.top;
   int left = RoundHalfEven(std::max((mw - w) / 2.0, 0.0)) + main.left;
   SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  if (mode_ == kInputTip || mode_ == kSavePrompt) {
-    SetWindowTextW(label1_, mode_ == kInputTip ? kInputTipText : kSavePromptText);
-    bool flag = mode_ == kInputTip ? ShowInputTip : ShowSavePrompt;
-    SendMessageW(checkBox1_, BM_SETCHECK, flag ? BST_UNCHECKED : BST_CHECKED, 0);
+  TipsLook look;
+  if (LookOfTips(*state_, look)) {
+    SetWindowTextW(label1_, look.text);
+    SendMessageW(checkBox1_, BM_SETCHECK, look.ticked ? BST_CHECKED : BST_UNCHECKED, 0);
     CheckBox1Click();
-    ShowWindow(buttonCancle_, mode_ == kInputTip ? SW_HIDE : SW_SHOW);
+    ShowWindow(buttonCancle_, look.cancelVisible ? SW_SHOW : SW_HIDE);
   }
 }
 
 void TTipsForm::CheckBox1Click() {
-  bool ticked = SendMessageW(checkBox1_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (mode_ == kInputTip) ShowInputTip = !ticked;
-  if (mode_ == kSavePrompt) ShowSavePrompt = !ticked;
+  TipsCheckBoxChanged(*state_, SendMessageW(checkBox1_, BM_GETCHECK, 0, 0) == BST_CHECKED);
 }
 
 void TTipsForm::Button_okClick(HWND button) {
@@ -98,7 +94,7 @@ void TTipsForm::Button_okClick(HWND button) {
 void TTipsForm::Close() { showing_ = false; }
 
 TipButton TTipsForm::ShowModal(std::int32_t mode) {
-  mode_ = mode;
+  state_->TipMode = mode;
   pressed_ = TipButton::None;
   FormShow();
   HWND disabled = owner_ && IsWindowEnabled(owner_) ? owner_ : nullptr;
@@ -121,6 +117,7 @@ TipButton TTipsForm::ShowModal(std::int32_t mode) {
   if (disabled) EnableWindow(disabled, TRUE);
   ShowWindow(Handle(), SW_HIDE);
   if (disabled) SetActiveWindow(disabled);
+  TipsClosed(*state_, pressed_);
   return pressed_;
 }
 

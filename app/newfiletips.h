@@ -7,26 +7,22 @@
 
 #include <cstdint>
 
+#include "app/tips.h"
 #include "win32/handles.h"
 #include "win32/window.h"
 
 namespace vellumo {
 
-// The kinds of prompt (the values of TipMode).
-enum TipKind : std::int32_t { kInputTip = 1, kSavePrompt = 2 };
-
-// The button that closed the dialog, by its Tag; None when the dialog ended
-// without one (the program is quitting).
-enum class TipButton { None = 0, Ok = 1, Cancel = 2 };
-
 class TTipsForm : public Window {
  public:
   static constexpr wchar_t kClassName[] = L"TTipsForm";
 
-  // Created hidden at start-up; owner is the main window.
-  bool Create(HINSTANCE instance, HWND owner);
+  // Created hidden at start-up; owner is the main window, state the flags
+  // and answer it shows and sets.
+  bool Create(HINSTANCE instance, HWND owner, TipsState& state);
   // Shows the dialog for mode (a TipKind; another value keeps the last
-  // texts) centred on the owner, and returns when it closes.
+  // texts) centred on the owner, and returns when it closes: by a button,
+  // or (None, a no to the save prompt) by Esc or Alt+F4.
   TipButton ShowModal(std::int32_t mode);
 
   void FormShow();
@@ -44,7 +40,7 @@ class TTipsForm : public Window {
   HWND checkBox1_ = nullptr;
   HWND buttonOk_ = nullptr;
   HWND buttonCancle_ = nullptr;
-  std::int32_t mode_ = 0;
+  TipsState* state_ = nullptr;
   TipButton pressed_ = TipButton::None;
   bool showing_ = false;
   UniqueFont font_;

@@ -1,35 +1,67 @@
-// The text box's lines as the scroll-bar rule counts them: lines of the text,
-// or the wrapped pieces of a text box that wraps, measured in bytes of the
-// display code page.
+// The main window's text box mm_Show: a Scintilla window holding the
+// document's bytes in the double-byte code page of the display code page,
+// set up as a plain text box (no margins, lexer, folding or styles kept per
+// byte; the system's selection colours; a Chinese context menu; the edit
+// control's keys; an accessible "editable text"). Documents are built off
+// screen and swapped in, so a failed load leaves the shown one as it was.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
+#include <cstdint>
+#include <memory>
+#include <string_view>
 #include <vector>
 
-#include "app/bytetext.h"
+#include "app/displaycodepage.h"
+#include "app/viewerview.h"
+#include "win32/handles.h"
+#include "win32/window.h"
+
+namespace Scintilla {
+class ILoader;
+}
 
 namespace vellumo {
 
-class TextBoxLines {
+class TextBox : public Window {
  public:
-  TextBoxLines(const std::wstring& text, const ByteText& mapping);
+  ~TextBox() override;
 
-  // Whether a line's byte length × 8 exceeds width: 1 yes, 0 no, -1 when it
-  // depends on wrapped pieces and no text box is given to measure them.
-  int AnyLineWider(int width, HWND box, bool wraps) const;
-  // Whether the number of lines × 8 exceeds height (an empty last line not
-  // counted): 1 yes, 0 no, -1 undecided without the text box.
-  int MoreLinesThan(int height, HWND box, bool wraps) const;
+  // Creates the box as a child of parent with the given id; false when it
+  // cannot be made.
+  bool Create(HINSTANCE instance, HWND parent, int id, const RECT& bounds);
+
+  // Messages to the Scintilla window, straight to its function.
+  std::intptr_t Call(unsigned msg, std::uintptr_t wp = 0, std::intptr_t lp = 0) const;
+
+  // A document filled off screen, in pieces of any size.
+  std::unique_ptr<DocumentBuilder> NewDocument(std::uint64_t sizeHint);
+  // Shows a document made by NewDocument in codeType's page and font:
+  // nothing to undo, unmodified, the caret at the start.
+  void Show(std::unique_ptr<DocumentBuilder> document, CodeType codeType);
+  // The page and font the bytes are drawn in.
+  void SetCodeType(CodeType codeType);
+  std::string_view Bytes() const;
+
+  // Wrapped pieces of a line at the box's width, its wrapping done first.
+  std::uint64_t WrapCount(std::uint64_t line);
+  // 1 horizontal bar (and no wrap), 2 vertical bar.
+  void SetScrollBars(int bars);
+
+  // The indicator over "**" made by conversion; the next one after the
+  // caret selected.
+  void MarkUnshown(const std::vector<UnshownMark>& marks);
+  bool SelectNextUnshown();
 
  private:
-  struct Line {
-    std::size_t start, length, bytes;
-  };
-  const std::wstring& text_;
-  const ByteText& mapping_;
-  std::vector<Line> lines_;  // split at CR LF, the empty last one left out
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+  void SetUp();
+  void ShowContextMenu(LPARAM lp);
+
+  using DirectFunction = std::intptr_t (*)(std::intptr_t, unsigned, std::uintptr_t, std::intptr_t);
+  DirectFunction direct_ = nullptr;
+  std::intptr_t directPointer_ = 0;
 };
 
 }  // namespace vellumo

@@ -1,9 +1,12 @@
 // Times a viewer from its start with a file on the command line: until its
-// main window is visible, until the text is shown, then each code-page switch
-// asked for; reads the viewer's peak memory after the load and at the end.
-// Usage: viewer_bench.exe [-notepad-wrap 0|1] WINDOW_CLASS COMMAND_LINE [MENU_ID...]
+// main window is visible, until the text is shown and painted, then each step
+// asked for (a menu command such as a code-page switch, "end": the text box
+// scrolled to the end of the text, "key": a character typed at the caret),
+// each until painted; reads the viewer's peak memory after the load and at
+// the end.
+// Usage: viewer_bench.exe [-notepad-wrap 0|1] WINDOW_CLASS COMMAND_LINE [STEP...]
 // -notepad-wrap sets Wine's notepad's wrap and gives its window the viewer's size.
-// Prints: window_s text_s peak_ws peak_commit text_length [switch_s ... peak_ws_end]
+// Prints: window_s text_s peak_ws peak_commit text_length [step_s ... peak_ws_end]
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -13,6 +16,10 @@
 #include <string>
 
 namespace {
+
+// Scintilla's messages: SCI_GETLENGTH, SCI_DOCUMENTEND.
+constexpr UINT kSciGetLength = 2006;
+constexpr UINT kSciDocumentEnd = 2318;
 
 struct Find {
   DWORD pid;
@@ -55,18 +62,60 @@ void SetNotepad(DWORD wrap) {
   RegCloseKey(key);
 }
 
+// The viewer's text box: the program's Scintilla window, notepad's edit control.
+HWND TextBoxOf(HWND main) {
+  HWND box = FindWindowExW(main, nullptr, L"Scintilla", nullptr);
+  return box ? box : FindWindowExW(main, nullptr, L"Edit", nullptr);
+}
+
+// Painted: the box has nothing left to paint once it answers again.
+bool Painted(HWND box) {
+  DWORD_PTR r = 0;
+  return SendMessageTimeoutW(box, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &r) &&
+         !GetUpdateRect(box, nullptr, FALSE);
+}
+
 // Whether the viewer shows its text: the program names the file in its
-// status bar once the text is in; notepad sets its text in one step.
+// status bar once the text is in; notepad sets its text in one step. The
+// length is in bytes for the program, in characters for notepad.
 bool Shown(HWND main, DWORD_PTR& length) {
-  HWND edit = FindWindowExW(main, nullptr, L"Edit", nullptr);
-  if (!edit || !SendMessageTimeoutW(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 100, &length))
+  HWND box = TextBoxOf(main);
+  const bool scintilla = box && FindWindowExW(main, nullptr, L"Scintilla", nullptr) == box;
+  if (!box || !SendMessageTimeoutW(box, scintilla ? kSciGetLength : WM_GETTEXTLENGTH, 0, 0,
+                                   SMTO_ABORTIFHUNG, 100, &length))
     return false;
+  bool named = length > 0;
   if (HWND bar = FindWindowExW(main, nullptr, STATUSCLASSNAMEW, nullptr)) {
     DWORD_PTR panel = 0;
-    return SendMessageTimeoutW(bar, SB_GETTEXTLENGTHW, 0, 0, SMTO_ABORTIFHUNG, 100, &panel) &&
-           LOWORD(panel) > 0;
+    named = SendMessageTimeoutW(bar, SB_GETTEXTLENGTHW, 0, 0, SMTO_ABORTIFHUNG, 100, &panel) &&
+            LOWORD(panel) > 0;
   }
-  return length > 0;
+  return named && Painted(box);
+}
+
+// Runs one step and waits until the box has painted it: seconds, -1 on failure.
+double Step(HWND main, const wchar_t* step) {
+  HWND box = TextBoxOf(main);
+  LARGE_INTEGER t;
+  QueryPerformanceCounter(&t);
+  DWORD_PTR r = 0;
+  bool done;
+  if (!std::wcscmp(step, L"end")) {
+    done = SendMessageTimeoutW(box, kSciDocumentEnd, 0, 0, SMTO_NORMAL, 900000, &r);
+  } else if (!std::wcscmp(step, L"key")) {
+    DWORD_PTR before = 0, after = 0;
+    done = SendMessageTimeoutW(box, kSciGetLength, 0, 0, SMTO_NORMAL, 1000, &before) &&
+           PostMessageW(box, WM_CHAR, L'a', 1);
+    while (done && SendMessageTimeoutW(box, kSciGetLength, 0, 0, SMTO_NORMAL, 1000, &after) &&
+           after == before && Seconds(t) < 60)
+      Sleep(0);
+  } else {
+    // A menu command returns once it is done, a reload included.
+    done = SendMessageTimeoutW(main, WM_COMMAND, std::wcstoul(step, nullptr, 10), 0, SMTO_NORMAL,
+                               900000, &r);
+  }
+  while (done && !Painted(box) && Seconds(t) < 900) Sleep(0);
+  return done ? Seconds(t) : -1.0;
 }
 
 unsigned long PeakWorkingSet(HANDLE process, unsigned long* commit = nullptr) {
@@ -85,7 +134,7 @@ int wmain(int argc, wchar_t** argv) {
     a = 3;
   }
   if (argc < a + 2) {
-    std::fprintf(stderr, "usage: viewer_bench [-notepad-wrap 0|1] WINDOW_CLASS COMMAND_LINE [MENU_ID...]\n");
+    std::fprintf(stderr, "usage: viewer_bench [-notepad-wrap 0|1] WINDOW_CLASS COMMAND_LINE [STEP...]\n");
     return 2;
   }
   const wchar_t* cls = argv[a];
@@ -115,17 +164,9 @@ int wmain(int argc, wchar_t** argv) {
   }
   unsigned long commit = 0;
   const unsigned long peak = PeakWorkingSet(pi.hProcess, &commit);
-  std::printf("%.2f %.2f %lu %lu %lu", window, text, peak, commit, static_cast<unsigned long>(length));
+  std::printf("%.3f %.3f %lu %lu %lu", window, text, peak, commit, static_cast<unsigned long>(length));
   if (main && text >= 0) {
-    for (int i = a + 2; i < argc; ++i) {
-      LARGE_INTEGER t;
-      QueryPerformanceCounter(&t);
-      DWORD_PTR r = 0;
-      // The command returns once the switch, reload included, is done.
-      const bool done = SendMessageTimeoutW(main, WM_COMMAND, std::wcstoul(argv[i], nullptr, 10), 0,
-                                            SMTO_NORMAL, 900000, &r);
-      std::printf(" %.2f", done ? Seconds(t) : -1.0);
-    }
+    for (int i = a + 2; i < argc; ++i) std::printf(" %.3f", Step(main, argv[i]));
     if (argc > a + 2) std::printf(" %lu", PeakWorkingSet(pi.hProcess));
   }
   std::printf("\n");

@@ -49,7 +49,13 @@ struct FreeHandle {  // processes, threads: null when absent
   void operator()(HANDLE h) const { CloseHandle(h); }
 };
 
+struct FreeMenu {
+  static HMENU Invalid() { return nullptr; }
+  void operator()(HMENU h) const { DestroyMenu(h); }
+};
+
 using UniqueFont = Unique<HFONT, FreeFont>;
+using UniqueMenu = Unique<HMENU, FreeMenu>;
 using UniqueFile = Unique<HANDLE, FreeFile>;
 using UniqueHandle = Unique<HANDLE, FreeHandle>;
 

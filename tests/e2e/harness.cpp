@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <tlhelp32.h>
 
+#include <Scintilla.h>
+
 #include <chrono>
 #include <cstdio>
 #include <future>
@@ -462,9 +464,8 @@ HWND Program::Main() {
 }
 
 HWND Program::TextBox() {
-  HWND box = nullptr;
-  // The box is created anew when its scroll bars change: give it a moment.
-  WaitFor([&] { return (box = FindWindowExW(Main(), nullptr, L"Edit", nullptr)) != nullptr; }, 5000);
+  HWND box = FindWindowExW(Main(), nullptr, L"Scintilla", nullptr);
+  if (!box) box = FindWindowExW(Main(), nullptr, L"Edit", nullptr);  // a stand-in program's
   if (!box) Fail("the main window has no text box");
   return box;
 }
@@ -478,15 +479,32 @@ std::wstring Program::Text() {
   return std::wstring(buf.data(), std::min(got, len));
 }
 
-LONG_PTR Program::TextBoxStyle() {
+std::string Program::Bytes() {
+  const char* what = "reading the text box's bytes";
   HWND box = TextBox();
-  try {
-    return WindowStyle(box);
-  } catch (const Failure&) {
-    CheckRunning("reading the text box's style");
-    throw;
-  }
+  const auto len = static_cast<SIZE_T>(Send(box, SCI_GETLENGTH, 0, 0, what));
+  void* remote = VirtualAllocEx(process_, nullptr, len + 1, MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) Fail("allocating memory in the program");
+  std::string bytes(len + 1, '\0');
+  DWORD_PTR copied = 0;
+  bool ok = SendMessageTimeoutW(box, SCI_GETTEXT, len + 1, reinterpret_cast<LPARAM>(remote),
+                                SMTO_ABORTIFHUNG, 30000, &copied) &&
+            copied == len && ReadProcessMemory(process_, remote, bytes.data(), len, nullptr);
+  VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+  if (!ok) Fail(what);
+  bytes.resize(len);
+  return bytes;
 }
+
+LRESULT Program::AskTextBox(UINT msg, WPARAM wp, LPARAM lp) {
+  return Send(TextBox(), msg, wp, lp, "asking the text box");
+}
+
+int Program::ScrollBars() {
+  return (AskTextBox(SCI_GETHSCROLLBAR) ? 1 : 0) | (AskTextBox(SCI_GETVSCROLLBAR) ? 2 : 0);
+}
+
+bool Program::Wraps() { return AskTextBox(SCI_GETWRAPMODE) != SC_WRAP_NONE; }
 
 bool Program::Idle(DWORD timeoutMs) {
   Send(Main(), WM_NULL, 0, 0, "waiting for the program to be idle", timeoutMs);
@@ -522,13 +540,19 @@ void Program::PostCommand(UINT id) {
 void Program::Type(const std::wstring& text) {
   HWND box = TextBox();
   const std::size_t before = Text().size();
-  Send(box, EM_SETSEL, 0, 0, "placing the caret");
+  Send(box, SCI_GOTOPOS, 0, 0, "placing the caret");
   for (wchar_t c : text)
     if (!PostMessageW(box, WM_CHAR, c, 1)) Fail("typing into the text box");
   std::size_t now = before;
   if (!WaitFor([&] { return (now = Text().size()) == before + text.size(); }))
     Fail("typed " + std::to_string(text.size()) + " characters; the text box grew by " +
          std::to_string(static_cast<long long>(now) - static_cast<long long>(before)));
+}
+
+void Program::Compose(const std::wstring& text) {
+  const auto capacity = static_cast<std::uint32_t>(text.size() + 1);
+  if (CallProbe("ProbeCompose", TextBox(), capacity, text).size() != 1)
+    Fail("composing text through the text box's input method context");
 }
 
 // Reads what the status bar holds through a buffer inside the program.
@@ -640,7 +664,7 @@ void* Program::ProbeBase() {
 
 // Runs one of the probe's functions in the program on a block it fills.
 std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
-                                              std::uint32_t capacity) {
+                                              std::uint32_t capacity, const std::wstring& input) {
   const std::string what = std::string("the probe's ") + function;
   // The function's offset in the library, from a copy mapped here without
   // running its start-up code.
@@ -658,14 +682,25 @@ std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
   block->magic = ProbeBlock::kAsked;
   block->hwnd = static_cast<std::uint64_t>(reinterpret_cast<UINT_PTR>(hwnd));
   block->capacity = capacity;
+  block->length = static_cast<std::uint32_t>(std::min<std::size_t>(input.size(), capacity - 1));
+  std::copy(input.begin(), input.begin() + block->length, block->text);
   RunRemote(routine, block, bytes, true, what);
   if (block->status != ProbeBlock::kDone || block->length >= capacity)
     throw Failure(what + " gave no answer");
   return std::vector<std::uint16_t>(block->text, block->text + block->length);
 }
 
-std::vector<MenuItem> Program::Menu() {
-  std::vector<std::uint16_t> out = CallProbe("ProbeMenu", Main(), 16384);
+std::vector<MenuItem> Program::Menu() { return MenuOf(Main()); }
+
+std::vector<MenuItem> Program::PopupMenu() {
+  HWND popup = nullptr;
+  if (!WaitFor([&] { return (popup = FindVisible(L"#32768")) != nullptr; }, 5000))
+    Fail("no popup menu of the program opened");
+  return MenuOf(popup);
+}
+
+std::vector<MenuItem> Program::MenuOf(HWND hwnd) {
+  std::vector<std::uint16_t> out = CallProbe("ProbeMenu", hwnd, 16384);
   std::wstring text(out.begin(), out.end());
   if (text == L"-") throw Failure("the main window has no menu");
   // One line per item: depth, id, flags, tag, caption, separated by tabs.
@@ -685,6 +720,7 @@ std::vector<MenuItem> Program::Menu() {
     UINT flags = static_cast<UINT>(std::stoul(f));
     item.checked = flags & MF_CHECKED;
     item.separator = flags & MF_SEPARATOR;
+    item.grayed = flags & MF_GRAYED;
     std::getline(fields, f, L'\t');
     item.tag = static_cast<ULONG_PTR>(std::stoull(f));
     std::getline(fields, item.caption);

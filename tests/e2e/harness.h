@@ -67,6 +67,7 @@ struct MenuItem {
   UINT id = 0;    // 0 for menus of the bar and separators
   bool checked = false;
   bool separator = false;
+  bool grayed = false;
   ULONG_PTR tag = 0;
   std::wstring caption;
 };
@@ -101,15 +102,25 @@ class Program {
 
   // The main window, once it is shown; throws when it does not come.
   HWND Main();
-  HWND TextBox();  // the main window's edit control (found anew each time)
+  HWND TextBox();  // the main window's text box (a Scintilla window)
+  // Its text as UTF-16 (decoded by its code page), and its exact bytes
+  // (read through a buffer inside the program).
   std::wstring Text();
-  LONG_PTR TextBoxStyle();
+  std::string Bytes();
+  // Its scroll-bar setting (1 horizontal, 2 vertical) and whether it wraps.
+  int ScrollBars();
+  bool Wraps();
+  // A Scintilla message without pointers, answered by the text box.
+  LRESULT AskTextBox(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
   // Status bar panel text (tabs of the alignment removed) and right edges.
   std::wstring Panel(int index);
   std::wstring RawPanel(int index);
   std::vector<int> PanelEdges();
   // The menu tree as the program holds it, read inside the program.
   std::vector<MenuItem> Menu();
+  // The items of the program's open popup menu (a context menu); throws
+  // when none is open.
+  std::vector<MenuItem> PopupMenu();
   MenuItem MenuItemById(UINT id);
 
   // Sends a menu command; returns once the program has handled it.
@@ -118,6 +129,8 @@ class Program {
   // Types text at the start of the text box as keyboard characters; returns
   // once the box holds that many more characters.
   void Type(const std::wstring& text);
+  // Gives the text box text as an input method's finished composition.
+  void Compose(const std::wstring& text);
 
   // The open or save dialog: fills in the name and presses OK. Returns false
   // when no dialog came.
@@ -147,7 +160,9 @@ class Program {
   struct Bare {};
   explicit Program(Bare) {}
   void Launch(const std::wstring& exe, const std::wstring& args, const std::wstring& workDir);
-  std::vector<std::uint16_t> CallProbe(const char* function, HWND hwnd, std::uint32_t capacity);
+  std::vector<MenuItem> MenuOf(HWND hwnd);
+  std::vector<std::uint16_t> CallProbe(const char* function, HWND hwnd, std::uint32_t capacity,
+                                       const std::wstring& input = {});
   void* ProbeBase();
   void RunRemote(LPTHREAD_START_ROUTINE routine, void* data, SIZE_T bytes, bool readBack,
                  const std::string& what);
