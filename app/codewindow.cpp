@@ -316,7 +316,7 @@ void TForm1::LoadFile(const std::string& path) {
   std::wstring text;
   // A file of display code page bytes becomes at most one character a byte.
   if (size < (ULONGLONG(1) << 31)) text.reserve(static_cast<std::size_t>(size) + 64);
-  SourceKind kind = LoadLinesTo(path, LoadedTable(), [&](const std::string& line) {
+  SourceKind kind = LoadLinesTo(PathFromUtf8(path), LoadedTable(), [&](const std::string& line) {
     AppendLineInRows(text, line.data(), line.size(), mapping);
     text += L"\r\n";
     busy.Pump();
@@ -416,7 +416,7 @@ void TForm1::ChangeCodeType(CodeType codeType) {
   SetMenuItemInfoW(menu_, kMenuOpenFile, FALSE, &mi);
   SetPanelText(4, page.panelText);
   const std::string table = ProgramDir + DisplayCodePageOf(CurrentCodeType).tableFile;
-  TableLoaded = LoadCodeTable(table, CodeTable);
+  TableLoaded = LoadCodeTable(PathFromUtf8(table), CodeTable);
 }
 
 void TForm1::AutoScroll() {

@@ -1,0 +1,29 @@
+#include "convert/ioerror.h"
+
+namespace vellumo {
+
+std::string IoErrorMessage(int code) {
+  switch (code) {
+    case 2: return "File not found";
+    case 3: return "Invalid filename";
+    case 4: return "Too many open files";
+    case 5: return "File access denied";
+    case 100: return "Read beyond end of file";
+    case 101: return "Disk full";
+    case 106: return "Invalid numeric input";
+    default: return "I/O error " + std::to_string(code);
+  }
+}
+
+std::string WriteErrorMessage(const std::filesystem::path& path, const WriteError& error) {
+  switch (error.step) {
+    case WriteError::None: return std::string();
+    case WriteError::Write: return "Stream write error";
+    case WriteError::Read: return IoErrorMessage(error.code);
+    default:
+      return "Cannot create file \"" + PathToUtf8(FullPath(path)) + "\". " +
+             SystemErrorText(error.code);
+  }
+}
+
+}  // namespace vellumo
