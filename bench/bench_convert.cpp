@@ -99,7 +99,7 @@ void WriteFile(const std::string& path, const std::string& bytes) {
 std::size_t IconvFile(const std::string& path, const char* from, std::size_t skip, std::string& out) {
   iconv_t cd = iconv_open("CP936", from);
   InputFile file;
-  if (file.Open(path) != 0) std::abort();
+  if (file.Open(PathFromUtf8(path)) != 0) std::abort();
   std::vector<char> buffer(64 * 1024 + 8);
   std::size_t carry = 0, total = 0;
   out.resize(kTargetSize * 2);
@@ -152,7 +152,7 @@ int main() {
   std::vector<double> times;
   for (int i = 0; i < 21; ++i) {
     const auto t = Clock::now();
-    if (!LoadCodeTable(tablePath, table)) {
+    if (!LoadCodeTable(PathFromUtf8(tablePath), table)) {
       std::fprintf(stderr, "cannot load %s\n", tablePath.c_str());
       return 1;
     }
@@ -192,7 +192,7 @@ int main() {
   ours.reserve(kTargetSize * 2);
   auto load = [&](const std::string& path) {
     ours.clear();
-    LoadLinesTo(path, &table, [&](const std::string& line) {
+    LoadLinesTo(PathFromUtf8(path), &table, [&](const std::string& line) {
       ours += line;
       ours += "\r\n";
     });

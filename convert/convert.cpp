@@ -97,7 +97,7 @@ CodeTableData ParseCodeTable(const std::string& fileBytes) {
   return table;
 }
 
-bool LoadCodeTable(const std::string& path, CodeTableData& table) {
+bool LoadCodeTable(const std::filesystem::path& path, CodeTableData& table) {
   table.Clear();
   if (path.empty()) return false;
   std::string bytes;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -33,7 +34,9 @@ extern bool TableLoaded;
 
 // Reads the table file at path into table. False, with table empty, when it
 // cannot be read.
-bool LoadCodeTable(const std::string& path, CodeTableData& table);
+bool LoadCodeTable(const std::filesystem::path& path, CodeTableData& table);
+bool LoadCodeTable(const std::string&, CodeTableData&) = delete;  // UTF-8 text: PathFromUtf8
+bool LoadCodeTable(const char*, CodeTableData&) = delete;
 
 // The display bytes of the code unit key (four upper-case hex digits) in
 // table, or "**". A null table (none loaded) gives "**" for every key.

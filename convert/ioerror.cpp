@@ -17,6 +17,7 @@ std::string IoErrorMessage(int code) {
 
 std::string WriteErrorMessage(const std::filesystem::path& path, const WriteError& error) {
   switch (error.step) {
+    case WriteError::None: return std::string();
     case WriteError::Write: return "Stream write error";
     case WriteError::Read: return IoErrorMessage(error.code);
     default:

@@ -72,19 +72,6 @@ SourceKind DetectSourceKind(const std::string& firstLine) {
   return kind;
 }
 
-std::string IoErrorMessage(int code) {
-  switch (code) {
-    case 2: return "File not found";
-    case 3: return "Invalid filename";
-    case 4: return "Too many open files";
-    case 5: return "File access denied";
-    case 100: return "Read beyond end of file";
-    case 101: return "Disk full";
-    case 106: return "Invalid numeric input";
-    default: return "I/O error " + std::to_string(code);
-  }
-}
-
 bool LineCutter::Feed(const char* data, std::size_t size) {
   if (ended_) return false;
   const char* p = data;
@@ -178,7 +165,7 @@ SourceKind ConvertTextTo(const std::string& text, const CodeTableData* table,
   return kind;
 }
 
-SourceKind LoadLinesTo(const std::string& path, const CodeTableData* table,
+SourceKind LoadLinesTo(const std::filesystem::path& path, const CodeTableData* table,
                        const std::function<void(const std::string&)>& sink) {
   InputFile file;
   if (int err = file.Open(path)) Fail(err);
@@ -205,7 +192,7 @@ SourceKind LoadLinesTo(const std::string& path, const CodeTableData* table,
   return kind;
 }
 
-LoadedText LoadLines(const std::string& path, const CodeTableData* table) {
+LoadedText LoadLines(const std::filesystem::path& path, const CodeTableData* table) {
   LoadedText text;
   text.kind = LoadLinesTo(path, table, [&](const std::string& line) { text.lines.push_back(line); });
   return text;

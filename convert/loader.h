@@ -4,11 +4,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "convert/ioerror.h"
 
 namespace vellumo {
 
@@ -38,9 +41,6 @@ class LoadError : public std::runtime_error {
   int code_;
 };
 
-// "File not found", "Invalid filename", ..., "I/O error %d".
-std::string IoErrorMessage(int code);
-
 struct LoadedText {
   SourceKind kind = SourceKind::Ansi;
   std::vector<std::string> lines;  // display code page bytes, no CR or LF
@@ -49,12 +49,15 @@ struct LoadedText {
 // Reads the file (share-read), cuts it by the line rule, detects its kind and
 // converts UTF-8 and Unicode lines through table (null: none loaded, every
 // character "**"). Throws LoadError; on failure nothing is kept.
-LoadedText LoadLines(const std::string& path, const CodeTableData* table);
+LoadedText LoadLines(const std::filesystem::path& path, const CodeTableData* table);
+LoadedText LoadLines(const std::string&, const CodeTableData*) = delete;  // PathFromUtf8
 
 // The same, streaming: each converted line is handed to sink in order, so
 // memory stays flat. Returns the kind.
-SourceKind LoadLinesTo(const std::string& path, const CodeTableData* table,
+SourceKind LoadLinesTo(const std::filesystem::path& path, const CodeTableData* table,
                        const std::function<void(const std::string&)>& sink);
+SourceKind LoadLinesTo(const std::string&, const CodeTableData*,
+                       const std::function<void(const std::string&)>&) = delete;
 
 // The line rule on a stream of bytes: the text ends at the first 0x1A, an LF
 // ends a line, CR bytes are dropped, and bytes after the last LF (even CR

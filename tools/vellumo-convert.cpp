@@ -16,8 +16,6 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-
-#include "win32/strings.h"
 #else
 #include <unistd.h>
 #endif
@@ -66,12 +64,12 @@ std::string CommandFolder() {
   std::vector<wchar_t> path(32768);
   const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   if (n == 0 || n >= path.size()) return std::string();
-  std::string p = Narrow(std::wstring(path.data(), n));
+  std::string p = PathToUtf8(std::wstring(path.data(), n));
   return p.substr(0, p.find_last_of("\\/") + 1);
 }
 
-FILE* OpenOutput(const std::string& path) { return _wfopen(Widen(path).c_str(), L"wb"); }
-void RemoveOutput(const std::string& path) { _wremove(Widen(path).c_str()); }
+FILE* OpenOutput(const std::string& path) { return _wfopen(PathFromUtf8(path).c_str(), L"wb"); }
+void RemoveOutput(const std::string& path) { _wremove(PathFromUtf8(path).c_str()); }
 #else
 std::string CommandFolder() {
   std::vector<char> path(4096);
@@ -87,7 +85,7 @@ void RemoveOutput(const std::string& path) { std::remove(path.c_str()); }
 
 bool TableOpens(const std::string& path) {
   InputFile file;
-  return file.Open(path) == 0;
+  return file.Open(PathFromUtf8(path)) == 0;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -139,7 +137,7 @@ int Run(const std::vector<std::string>& args) {
       tablePath = dist + tableFile;
   }
   CodeTableData table;
-  const bool loaded = LoadCodeTable(tablePath, table);
+  const bool loaded = LoadCodeTable(PathFromUtf8(tablePath), table);
   if (!loaded)
     std::fprintf(stderr, "vellumo-convert: cannot load %s; converted characters show as **\n",
                  tablePath.c_str());
@@ -157,7 +155,7 @@ int Run(const std::vector<std::string>& args) {
   bool writeFailed = false;
   SourceKind kind;
   try {
-    kind = LoadLinesTo(file, loaded ? &table : nullptr, [&](const std::string& line) {
+    kind = LoadLinesTo(PathFromUtf8(file), loaded ? &table : nullptr, [&](const std::string& line) {
       if (std::fwrite(line.data(), 1, line.size(), sink) != line.size() ||
           std::fwrite("\r\n", 1, 2, sink) != 2)
         writeFailed = true;
@@ -189,7 +187,7 @@ int Run(const std::vector<std::string>& args) {
 int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   std::vector<std::string> args;
-  for (int i = 1; i < argc; ++i) args.push_back(Narrow(argv[i]));
+  for (int i = 1; i < argc; ++i) args.push_back(PathToUtf8(argv[i]));
   return Run(args);
 }
 #else

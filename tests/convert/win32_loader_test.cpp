@@ -16,11 +16,9 @@
 namespace vellumo {
 namespace {
 
-std::string Utf8(const std::wstring& w) { return Narrow(w); }
-
 int CodeOf(const std::wstring& path) {
   try {
-    LoadLines(Utf8(path), nullptr);
+    LoadLines(path, nullptr);
   } catch (const LoadError& e) {
     return e.code();
   }
@@ -58,9 +56,8 @@ DWORD RunTool(const std::wstring& args) {
 class Win32Loader : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string path =
-        Utf8(e2e::DistDir()) + DisplayCodePageOf(CodeType::Gb2312).tableFile;
-    ASSERT_TRUE(LoadCodeTable(path, table_)) << path;
+    const std::string path = Narrow(e2e::DistDir()) + DisplayCodePageOf(CodeType::Gb2312).tableFile;
+    ASSERT_TRUE(LoadCodeTable(PathFromUtf8(path), table_)) << path;
   }
   e2e::TempDir dir_{L"vellumo loader"};
   CodeTableData table_;
@@ -71,7 +68,7 @@ TEST_F(Win32Loader, FailuresCarryTheSystemCodes) {
   EXPECT_EQ(CodeOf(dir_.Path() + L"no such folder\\a.txt"), 3);
   EXPECT_EQ(CodeOf(dir_.Path()), 5);  // a folder is not a file
   try {
-    LoadLines(Utf8(dir_.Path() + L"missing.txt"), &table_);
+    LoadLines(dir_.Path() + L"missing.txt", &table_);
     ADD_FAILURE() << "loaded a missing file";
   } catch (const LoadError& e) {
     EXPECT_STREQ(e.what(), "File not found");
@@ -97,7 +94,7 @@ TEST_F(Win32Loader, OpensShareReadOnly) {
 
 TEST_F(Win32Loader, ConvertsThroughTheShippedTable) {
   const std::wstring path = dir_.Write(L"\u4E2D\u6587.txt", "\xEF\xBB\xBF" "A\xE4\xB8\xAD\r\n\xE6\x96\x87\r\n");
-  const LoadedText text = LoadLines(Utf8(path), &table_);
+  const LoadedText text = LoadLines(path, &table_);
   EXPECT_EQ(text.kind, SourceKind::Utf8);
   ASSERT_EQ(text.lines.size(), 2u);
   EXPECT_EQ(text.lines[0], "A\xD6\xD0");

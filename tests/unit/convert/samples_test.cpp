@@ -29,7 +29,7 @@ TEST(Samples, EveryLineOfEverySampleShows) {
     ASSERT_FALSE(bytes.empty()) << name;
     EXPECT_EQ(bytes.find('\x1A'), std::string::npos) << name;
     const auto lineEnds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-    const LoadedText loaded = LoadLines(kSamples + name, nullptr);
+    const LoadedText loaded = LoadLines(PathFromUtf8(kSamples + name), nullptr);
     // A Unicode file that ends with CR LF shows one more, empty, line.
     const bool unicode = loaded.kind == SourceKind::Unicode;
     EXPECT_EQ(loaded.lines.size(), lineEnds + (unicode ? 1 : 0)) << name;
@@ -43,8 +43,8 @@ TEST(Samples, EachScriptShowsThroughItsOwnTable) {
   for (const char* name : {"sample-utf8.txt", "sample-utf16.txt"}) {
     for (int script = 0; script < 4; ++script) {
       CodeTableData table;
-      ASSERT_TRUE(LoadCodeTable(kTables + tables[script], table));
-      const LoadedText loaded = LoadLines(kSamples + name, &table);
+      ASSERT_TRUE(LoadCodeTable(PathFromUtf8(kTables + tables[script]), table));
+      const LoadedText loaded = LoadLines(PathFromUtf8(kSamples + name), &table);
       ASSERT_GE(loaded.lines.size(), 6u) << name;
       EXPECT_EQ(loaded.lines[1 + script].find("**"), std::string::npos)
           << name << " through " << tables[script];

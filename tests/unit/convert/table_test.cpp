@@ -8,6 +8,7 @@
 
 #include "app/displaycodepage.h"
 #include "convert/convert.h"
+#include "convert/fileio.h"
 #include "support.h"
 
 namespace vellumo {
@@ -116,7 +117,8 @@ class TableFiles : public ::testing::Test {
   }
   // Loads the table file of codeType from the folder, as the program does.
   bool Load(CodeType codeType) {
-    return LoadCodeTable(dir_.string() + "/" + DisplayCodePageOf(codeType).tableFile, table_);
+    return LoadCodeTable(PathFromUtf8(PathToUtf8(dir_) + "/" + DisplayCodePageOf(codeType).tableFile),
+                         table_);
   }
   std::filesystem::path dir_;
   CodeTableData table_;
@@ -149,7 +151,7 @@ TEST_F(TableFiles, MissingTableFailsSilentlyAndEmpties) {
   EXPECT_TRUE(table_.lines.empty());
   EXPECT_TRUE(table_.units.empty());
   EXPECT_EQ(LookupCode("4E2D", &table_), "**");  // even if passed as loaded
-  EXPECT_FALSE(LoadCodeTable("", table_));  // no file name at all
+  EXPECT_FALSE(LoadCodeTable(std::filesystem::path(), table_));  // no file name at all
   std::filesystem::create_directories(dir_ / "dll" / "JIS.DLL");  // a folder, not a file
   EXPECT_FALSE(Load(CodeType::Japanese));
   EXPECT_TRUE(Load(CodeType::Gb2312));  // a table that opens restores the conversion
