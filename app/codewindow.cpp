@@ -1,6 +1,7 @@
 #include "app/codewindow.h"
 
 #include <commctrl.h>
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <Scintilla.h>

@@ -6,6 +6,7 @@
 
 #include "app/rounding.h"
 #include "convert/fileio.h"
+#include "convert/ioerror.h"
 
 namespace vellumo {
 
@@ -31,6 +32,20 @@ class RedrawOff {
 std::wstring Widen(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
 
 void Throw(const std::string& message) { throw std::runtime_error(message); }
+
+// What a load gave besides its lines: the kind, and the "**" conversion made.
+struct LoadedDocument {
+  SourceKind kind = SourceKind::Ansi;
+  std::uint64_t unshown = 0;
+  std::vector<UnshownMark> marks;
+};
+
+LoadedDocument ReadDocument(const std::filesystem::path& path, const CodeTableData* table,
+                            const std::function<void(const char*, std::size_t)>& sink) {
+  LoadedDocument loaded;
+  loaded.kind = LoadLinesTo(path, table, [&](const std::string& line) { sink(line.data(), line.size()); });
+  return loaded;
+}
 
 }  // namespace
 
@@ -75,8 +90,9 @@ int ScrollBarsFor(std::string_view bytes, bool wrapChecked, bool boxWraps, int w
 }
 
 std::wstring StripPath(const std::filesystem::path& path) {
+  // Windows paths are split at the backslash only; elsewhere at the slash.
   const std::wstring name = path.wstring();
-  return name.substr(name.rfind(L'\\') + 1);
+  return name.substr(name.rfind(static_cast<wchar_t>(std::filesystem::path::preferred_separator)) + 1);
 }
 
 void Viewer::FormCreate(const std::filesystem::path& programDir) {
@@ -110,8 +126,8 @@ void Viewer::LoadFile(const std::filesystem::path& path) {
   if (ec) size = 0;
   const std::unique_ptr<BusyScope> busy = view_.Busy(size >= kBusyFileBytes);
   std::unique_ptr<DocumentBuilder> document = view_.NewDocument(size);
-  const LoadResult loaded =
-      LoadLinesTo(path, TableLoaded ? &table_ : nullptr, [&](const char* line, std::size_t n) {
+  const LoadedDocument loaded =
+      ReadDocument(path, TableLoaded ? &table_ : nullptr, [&](const char* line, std::size_t n) {
         document->Append(line, n);
         document->Append("\r\n", 2);
         busy->Pump();
@@ -125,17 +141,14 @@ void Viewer::LoadFile(const std::filesystem::path& path) {
     view_.SetPanelText(2, Widen(SourceKindText(kind_)));
     AutoScroll();
   }
-  std::vector<UnshownMark> marks;
-  marks.reserve(loaded.unshownRuns.size());
-  for (const UnshownRun& run : loaded.unshownRuns) marks.push_back({run.offset, run.count});
-  view_.MarkUnshown(marks);
+  view_.MarkUnshown(loaded.marks);
   busy->Done();
   view_.SetPanelText(5, loaded.unshown ? std::to_wstring(loaded.unshown) + L" 个字符无法显示" : L"");
 }
 
 void Viewer::SaveAsFile(const std::filesystem::path& path) {
   if (const WriteError error = WriteFileReplacing(path, view_.Bytes()))
-    Throw(WriteErrorMessage(error, path));
+    Throw(WriteErrorMessage(path, error));
 }
 
 void Viewer::CheckFileSave() {
@@ -149,7 +162,7 @@ void Viewer::CheckFileSave() {
     std::filesystem::path backup = CurrentFileName;
     backup += ".bak";
     if (const WriteError error = CopyFileReplacing(CurrentFileName, backup))
-      Throw(WriteErrorMessage(error, backup));
+      Throw(WriteErrorMessage(backup, error));
   }
   SaveAsFile(CurrentFileName);
   lossy_ = false;  // the file now holds the document; the backup what it lacked
@@ -221,7 +234,7 @@ void Viewer::mn_NewFileClick() {
   // What Notepad opens is made now, or Notepad is not started: typing into
   // a file that cannot be saved or reloaded would be lost.
   if (const WriteError error = CopyFileReplacing(kTemplate, kWorkingFile))
-    Throw(WriteErrorMessage(error, kWorkingFile));
+    Throw(WriteErrorMessage(kWorkingFile, error));
   if (Tips.ShowInputTip) {
     Tips.TipMode = kInputTip;
     view_.ShowTips(Tips.TipMode);  // only OK: the answer changes nothing

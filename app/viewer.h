@@ -39,7 +39,8 @@ DocumentLines CountDocumentLines(std::string_view bytes, std::uint64_t stopAfter
 int ScrollBarsFor(std::string_view bytes, bool wrapChecked, bool boxWraps, int width, int height,
                   const std::function<std::uint64_t(std::uint64_t)>& wrapCount);
 
-// The part of a path after its last backslash (or all of it).
+// The part of a path after its last separator, a backslash on Windows (or
+// all of it).
 std::wstring StripPath(const std::filesystem::path& path);
 
 class Viewer {

@@ -482,18 +482,24 @@ std::wstring Program::Text() {
 std::string Program::Bytes() {
   const char* what = "reading the text box's bytes";
   HWND box = TextBox();
-  const auto len = static_cast<SIZE_T>(Send(box, SCI_GETLENGTH, 0, 0, what));
-  void* remote = VirtualAllocEx(process_, nullptr, len + 1, MEM_COMMIT, PAGE_READWRITE);
-  if (!remote) Fail("allocating memory in the program");
-  std::string bytes(len + 1, '\0');
-  DWORD_PTR copied = 0;
-  bool ok = SendMessageTimeoutW(box, SCI_GETTEXT, len + 1, reinterpret_cast<LPARAM>(remote),
-                                SMTO_ABORTIFHUNG, 30000, &copied) &&
-            copied == len && ReadProcessMemory(process_, remote, bytes.data(), len, nullptr);
-  VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
-  if (!ok) Fail(what);
-  bytes.resize(len);
-  return bytes;
+  // A text that changes between the length and the copy is read again.
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    const auto len = static_cast<SIZE_T>(Send(box, SCI_GETLENGTH, 0, 0, what));
+    void* remote = VirtualAllocEx(process_, nullptr, len + 1, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) Fail("allocating memory in the program");
+    std::string bytes(len + 1, '\0');
+    DWORD_PTR copied = 0;
+    const bool sent = SendMessageTimeoutW(box, SCI_GETTEXT, len + 1, reinterpret_cast<LPARAM>(remote),
+                                          SMTO_ABORTIFHUNG, 30000, &copied) != 0;
+    const bool read = sent && ReadProcessMemory(process_, remote, bytes.data(), len, nullptr);
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+    if (!read) Fail(what);
+    if (copied == len && static_cast<SIZE_T>(Send(box, SCI_GETLENGTH, 0, 0, what)) == len) {
+      bytes.resize(len);
+      return bytes;
+    }
+  }
+  Fail(std::string(what) + ": the text kept changing");
 }
 
 LRESULT Program::AskTextBox(UINT msg, WPARAM wp, LPARAM lp) {
@@ -547,12 +553,6 @@ void Program::Type(const std::wstring& text) {
   if (!WaitFor([&] { return (now = Text().size()) == before + text.size(); }))
     Fail("typed " + std::to_string(text.size()) + " characters; the text box grew by " +
          std::to_string(static_cast<long long>(now) - static_cast<long long>(before)));
-}
-
-void Program::Compose(const std::wstring& text) {
-  const auto capacity = static_cast<std::uint32_t>(text.size() + 1);
-  if (CallProbe("ProbeCompose", TextBox(), capacity, text).size() != 1)
-    Fail("composing text through the text box's input method context");
 }
 
 // Reads what the status bar holds through a buffer inside the program.
@@ -664,7 +664,7 @@ void* Program::ProbeBase() {
 
 // Runs one of the probe's functions in the program on a block it fills.
 std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
-                                              std::uint32_t capacity, const std::wstring& input) {
+                                              std::uint32_t capacity) {
   const std::string what = std::string("the probe's ") + function;
   // The function's offset in the library, from a copy mapped here without
   // running its start-up code.
@@ -682,8 +682,6 @@ std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
   block->magic = ProbeBlock::kAsked;
   block->hwnd = static_cast<std::uint64_t>(reinterpret_cast<UINT_PTR>(hwnd));
   block->capacity = capacity;
-  block->length = static_cast<std::uint32_t>(std::min<std::size_t>(input.size(), capacity - 1));
-  std::copy(input.begin(), input.begin() + block->length, block->text);
   RunRemote(routine, block, bytes, true, what);
   if (block->status != ProbeBlock::kDone || block->length >= capacity)
     throw Failure(what + " gave no answer");

@@ -129,8 +129,6 @@ class Program {
   // Types text at the start of the text box as keyboard characters; returns
   // once the box holds that many more characters.
   void Type(const std::wstring& text);
-  // Gives the text box text as an input method's finished composition.
-  void Compose(const std::wstring& text);
 
   // The open or save dialog: fills in the name and presses OK. Returns false
   // when no dialog came.
@@ -161,8 +159,7 @@ class Program {
   explicit Program(Bare) {}
   void Launch(const std::wstring& exe, const std::wstring& args, const std::wstring& workDir);
   std::vector<MenuItem> MenuOf(HWND hwnd);
-  std::vector<std::uint16_t> CallProbe(const char* function, HWND hwnd, std::uint32_t capacity,
-                                       const std::wstring& input = {});
+  std::vector<std::uint16_t> CallProbe(const char* function, HWND hwnd, std::uint32_t capacity);
   void* ProbeBase();
   void RunRemote(LPTHREAD_START_ROUTINE routine, void* data, SIZE_T bytes, bool readBack,
                  const std::string& what);

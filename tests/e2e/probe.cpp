@@ -1,8 +1,6 @@
 // Loaded into the program by the test driver: reads what only the owning
-// process can read (its menus) into a block the driver reads back, and gives
-// a window an input method's composition.
+// process can read (its menus) into a block the driver reads back.
 #include <windows.h>
-#include <imm.h>
 
 #include <string>
 
@@ -59,47 +57,3 @@ extern "C" __declspec(dllexport) DWORD WINAPI ProbeMenu(void* param) {
   return 0;
 }
 
-namespace {
-
-UINT ComposeMessage() { return RegisterWindowMessageW(L"VellumoProbeCompose"); }
-
-// On the window's own thread (an input context belongs to it): the block's
-// text given as an input method's finished composition.
-LRESULT CALLBACK ComposeHook(int code, WPARAM wp, LPARAM lp) {
-  const auto* msg = reinterpret_cast<const CWPSTRUCT*>(lp);
-  if (code == HC_ACTION && msg->message == ComposeMessage()) {
-    auto* block = reinterpret_cast<e2e::ProbeBlock*>(msg->lParam);
-    if (HIMC imc = ImmGetContext(msg->hwnd)) {
-      const bool set = ImmSetCompositionStringW(imc, SCS_SETSTR, block->text,
-                                                block->length * sizeof(wchar_t), nullptr, 0);
-      const bool done = set && ImmNotifyIME(imc, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
-      ImmReleaseContext(msg->hwnd, imc);
-      block->length = done ? 1 : 0;
-    }
-  }
-  return CallNextHookEx(nullptr, code, wp, lp);
-}
-
-}  // namespace
-
-// Composes the block's text in the window through its input method context;
-// answers one unit when that was done, none when not.
-extern "C" __declspec(dllexport) DWORD WINAPI ProbeCompose(void* param) {
-  auto* block = static_cast<e2e::ProbeBlock*>(param);
-  if (block->magic != e2e::ProbeBlock::kAsked || block->capacity <= block->length) return 1;
-  const HWND hwnd = reinterpret_cast<HWND>(static_cast<UINT_PTR>(block->hwnd));
-  HMODULE self = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&ComposeHook), &self);
-  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, ComposeHook, self,
-                                 GetWindowThreadProcessId(hwnd, nullptr));
-  const std::uint32_t asked = block->length;
-  block->length = 0;
-  if (hook && asked) {
-    SendMessageW(hwnd, ComposeMessage(), 0, reinterpret_cast<LPARAM>(block));
-    UnhookWindowsHookEx(hook);
-  }
-  block->text[block->length] = 0;
-  block->status = e2e::ProbeBlock::kDone;
-  return 0;
-}
