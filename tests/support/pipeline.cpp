@@ -159,7 +159,7 @@ std::string UnicodeHexToNative(const std::string& unicodeHex, const CodeTableDat
 }
 
 std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine,
-                                  bool ended, const CodeTableData* table) {
+                                  const CodeTableData* table) {
   auto drop = [](const std::string& s, std::size_t n) { return s.size() <= n ? std::string() : s.substr(n); };
   switch (kind) {
     case SourceKind::Utf8: {
@@ -167,11 +167,8 @@ std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool
       const std::string t = UnicodeHexToNative(Utf8HexToUnicodeHex(h), table, 2);
       return firstLine ? drop(t, 2) : t;
     }
-    case SourceKind::Unicode: {
-      std::string s = (line.empty() || !ended) ? line : line.substr(0, line.size() - 1);
-      s = drop(s, firstLine ? 2 : 1);
-      return UnicodeHexToNative(SwapHexPairs(BytesToHex(s)), table, 2);
-    }
+    case SourceKind::Unicode:
+      return UnicodeHexToNative(SwapHexPairs(BytesToHex(line)), table, 2);
     default:
       return line;
   }

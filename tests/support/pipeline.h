@@ -24,8 +24,8 @@ std::string UnicodeHexToNative(const std::string& unicodeHex, const CodeTableDat
                                std::uint8_t tokenMode);
 
 // One line of a file of the given kind through the pipeline, as the loader's
-// ConvertLine must give it byte for byte.
+// ConvertLine must give it byte for byte: a Unicode line is its units' bytes.
 std::string ConvertLineByPipeline(SourceKind kind, const std::string& line, bool firstLine,
-                                  bool ended, const CodeTableData* table);
+                                  const CodeTableData* table);
 
 }  // namespace vellumo

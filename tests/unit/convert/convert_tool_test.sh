@@ -27,9 +27,9 @@ check "utf8 status" 0 $?
 check "utf8 bytes" "41d6d00d0a42202a2a0d0a2a2a0d0a" "$(hexof "$work/out")"
 check "utf8 kind" "UTF-8" "$(cat "$work/err")"
 
-# Unicode: stray bytes of the 16-bit line ends go, one empty line at the end.
-printf '\xff\xfeA\x00-N\r\x00\n\x00B\x00\r\x00\n\x00' > "$work/u16.txt"
-check "unicode bytes" "41d6d00d0a420d0a0d0a" "$("$tool" --tables "$work/prog" "$work/u16.txt" 2>"$work/err" | od -An -tx1 -v | tr -d ' \n')"
+# Unicode: read by 16-bit units, so the 0A byte of U+4E0A ends no line.
+printf '\xff\xfeA\x00-N\r\x00\n\x00\x0aN\r\x00\n\x00' > "$work/u16.txt"
+check "unicode bytes" "41d6d00d0a2a2a0d0a" "$("$tool" --tables "$work/prog" "$work/u16.txt" 2>"$work/err" | od -An -tx1 -v | tr -d ' \n')"
 check "unicode kind" "Unicode" "$(cat "$work/err")"
 
 # ANSI: bytes as they are, CR dropped, nothing after 0x1A.

@@ -1,12 +1,13 @@
-// The line rule, the kind of a file, the first-line rules and load failures.
+// The line rules, the kind of a file, the first-line rules and load failures.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <random>
 
-#include "convert/loader.h"
 #include "convert/convert.h"
+#include "convert/linerule.h"
+#include "convert/loader.h"
 #include "tests/support/pipeline.h"
 #include "support.h"
 
@@ -17,9 +18,10 @@ using testing::ReferenceLines;
 using testing::SmallTable;
 using V = std::vector<std::string>;
 
+template <class Cutter = LineCutter>
 V Cut(const std::string& text, std::size_t chunk = 0) {
   V lines;
-  LineCutter cutter([&](const char* l, std::size_t n, bool) { lines.emplace_back(l, n); });
+  Cutter cutter([&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
   if (chunk == 0) chunk = text.size() + 1;
   for (std::size_t i = 0; i < text.size(); i += chunk)
     if (!cutter.Feed(text.data() + i, std::min(chunk, text.size() - i))) break;
@@ -32,6 +34,12 @@ V Convert(const std::string& text, const CodeTableData& table, SourceKind* kind 
   SourceKind k = ConvertTextTo(text, &table, [&](const std::string& l) { lines.push_back(l); });
   if (kind) *kind = k;
   return lines;
+}
+
+std::string Bytes(const char16_t* units) {
+  std::string s;
+  for (; *units; ++units) s += {char(*units & 0xFF), char(*units >> 8)};
+  return s;
 }
 
 TEST(LineRule, Cases) {
@@ -49,26 +57,50 @@ TEST(LineRule, Cases) {
   EXPECT_EQ(Cut(std::string("a\0b\n", 4)), (V{std::string("a\0b", 3)}));
 }
 
-TEST(LineRule, ChunkBoundariesChangeNothing) {
+// The same rule on 16-bit units: only whole units 000A, 000D and 001A count.
+TEST(UnitRule, Cases) {
+  auto cut = [](const char16_t* units) { return Cut<UnitLineCutter>(Bytes(units)); };
+  auto v = [](std::initializer_list<const char16_t*> lines) {
+    V out;
+    for (const char16_t* l : lines) out.push_back(Bytes(l));
+    return out;
+  };
+  EXPECT_EQ(cut(u"A\r\nB\r\n"), v({u"A", u"B"}));
+  EXPECT_EQ(cut(u"A\rB\rC"), v({u"ABC"}));
+  EXPECT_EQ(cut(u"A\n\r"), v({u"A", u""}));
+  EXPECT_EQ(cut(u"A\nB\x1A" u"C\nD"), v({u"A", u"B"}));
+  EXPECT_EQ(cut(u""), V{});
+  // \u4E0A, \u4E0D and \u4E1A hold the bytes 0A, 0D and 1A: characters like any other.
+  EXPECT_EQ(cut(u"\u4E0A\u4E0D\u4E1A\r\n\u0A0D"), v({u"\u4E0A\u4E0D\u4E1A", u"\u0A0D"}));
+  // An odd last byte is dropped; the units before it stay whole.
+  EXPECT_EQ(Cut<UnitLineCutter>(Bytes(u"A\u4E2D") + "\x0A"), v({u"A\u4E2D"}));
+}
+
+TEST(LineRule, PiecesOfAnySizeChangeNothing) {
   std::mt19937 rng(11);
   const char alphabet[] = "ab\r\n\x1A";
   for (int round = 0; round < 500; ++round) {
     std::string text;
     const int n = rng() % 60;
-    for (int i = 0; i < n; ++i) text += alphabet[rng() % (rng() % 7 == 0 ? 5 : 4)];
-    const V expected = ReferenceLines(text);
-    for (std::size_t chunk : {1, 2, 3, 7, 64})
-      ASSERT_EQ(Cut(text, chunk), expected) << "chunk " << chunk;
+    for (int i = 0; i < n; ++i) {
+      text += alphabet[rng() % (rng() % 7 == 0 ? 5 : 4)];
+      if (rng() % 3 == 0) text += rng() % 2 ? '\0' : alphabet[rng() % 5];
+    }
+    for (std::size_t chunk : {1, 2, 3, 7, 64}) {
+      ASSERT_EQ(Cut(text, chunk), ReferenceLines(text)) << "chunk " << chunk;
+      ASSERT_EQ(Cut<UnitLineCutter>(text, chunk), ReferenceLines(text, 2)) << "chunk " << chunk;
+    }
   }
 }
 
-TEST(SourceKindOf, FirstLine) {
-  EXPECT_EQ(DetectSourceKind(""), SourceKind::Ansi);
-  EXPECT_EQ(DetectSourceKind("\xEF\xBB\xBF"), SourceKind::Ansi);  // exactly three bytes
-  EXPECT_EQ(DetectSourceKind("\xEF\xBB\xBF" "A"), SourceKind::Utf8);
-  EXPECT_EQ(DetectSourceKind("\xFF\xFE"), SourceKind::Ansi);
-  EXPECT_EQ(DetectSourceKind(std::string("\xFF\xFE\x00", 3)), SourceKind::Unicode);
-  EXPECT_EQ(DetectSourceKind("\xFE\xFF" "AB"), SourceKind::Ansi);
+TEST(SourceKindOf, FirstBytes) {
+  EXPECT_EQ(DetectSourceKind("", ""), SourceKind::Ansi);
+  EXPECT_EQ(DetectSourceKind("\xEF\xBB\xBF", "\xEF\xBB\xBF"), SourceKind::Ansi);  // three bytes
+  EXPECT_EQ(DetectSourceKind("\xEF\xBB\xBF" "A", "\xEF\xBB\xBF" "A"), SourceKind::Utf8);
+  EXPECT_EQ(DetectSourceKind("\xEF\r\xBB\xBF", "\xEF\xBB\xBF" "A"), SourceKind::Utf8);  // by the line
+  EXPECT_EQ(DetectSourceKind("\xFF\xFE" "A", "\xFF\xFE" "A"), SourceKind::Ansi);  // no whole unit
+  EXPECT_EQ(DetectSourceKind(std::string("\xFF\xFE\x0A\x4E", 4), "\xFF\xFE"), SourceKind::Unicode);
+  EXPECT_EQ(DetectSourceKind("\xFE\xFF" "AB", "\xFE\xFF" "AB"), SourceKind::Ansi);
   EXPECT_STREQ(SourceKindText(SourceKind::Utf8), "UTF-8");
   EXPECT_STREQ(SourceKindText(SourceKind::Ansi), "ANSI");
   EXPECT_STREQ(SourceKindText(SourceKind::Unicode), "Unicode");
@@ -85,12 +117,10 @@ TEST(SourceKindOf, FilesByTheirFirstBytes) {
   EXPECT_EQ(kind, SourceKind::Ansi);
   Convert("\xFF\xFE", table, &kind);
   EXPECT_EQ(kind, SourceKind::Ansi);
-  Convert(std::string("\xFF\xFE\x0D\x00\x0A\x00", 6), table, &kind);
+  EXPECT_EQ(Convert(std::string("\xFF\xFE\x0A\x00", 4), table, &kind), V{""});
   EXPECT_EQ(kind, SourceKind::Unicode);
   Convert(std::string("\xFF\xFE\x00\x00", 4), table, &kind);
   EXPECT_EQ(kind, SourceKind::Unicode);
-  Convert(std::string("\xFF\xFE\x0A\x4E", 4), table, &kind);  // U+4E0A cuts the first line short
-  EXPECT_EQ(kind, SourceKind::Ansi);
   Convert(std::string("\xEF\r\r\xBB\xBF\r" "A", 7), table, &kind);  // CR bytes are not part of the line
   EXPECT_EQ(kind, SourceKind::Utf8);
 }
@@ -106,29 +136,22 @@ TEST(FirstLineRules, Utf8DropsTheSignatureBytes) {
   EXPECT_EQ(Convert("\xEF\xBB\xBF" "AA", plain), (V{"AA"}));
 }
 
-TEST(FirstLineRules, UnicodeWorkedExample) {
-  const CodeTableData table = ParseCodeTable(SmallTable());
-  const std::string file("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00\x0D\x00\x0A\x00", 18);
-  EXPECT_EQ(Cut(file), (V{std::string("\xFF\xFE\x41\x00\x42\x00\x00", 7),
-                          std::string("\x00\x43\x00\x44\x00\x00", 6), std::string("\x00", 1)}));
-  EXPECT_EQ(Convert(file, table), (V{"AB", "CD", ""}));
-  // Without a final line end the last line keeps its last unit whole.
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x42\x00\x0D\x00\x0A\x00\x43\x00\x44\x00", 14), table),
-            (V{"AB", "CD"}));
+TEST(UnicodeFiles, ReadByUnitsAfterTheSignature) {
+  const CodeTableData table = ParseCodeTable(SmallTable() + testing::TableLine(0x4E0A, "\xC9\xCF") + "\n" +
+                                             testing::TableLine(0x4E1A, "\xD2\xB5"));
+  SourceKind kind;
+  // AB and CD, each followed by CR LF: no empty line after them.
+  EXPECT_EQ(Convert("\xFF\xFE" + Bytes(u"AB\r\nCD\r\n"), table, &kind), (V{"AB", "CD"}));
+  EXPECT_EQ(kind, SourceKind::Unicode);
+  EXPECT_EQ(Convert("\xFF\xFE" + Bytes(u"AB\r\nCD"), table), (V{"AB", "CD"}));
+  // A file that begins with \u4E0A is Unicode, and \u4E1A ends nothing.
+  EXPECT_EQ(Convert("\xFF\xFE" + Bytes(u"\u4E0A\u4E1A\u4E2D"), table, &kind), (V{"\xC9\xCF\xD2\xB5\xD6\xD0"}));
+  EXPECT_EQ(kind, SourceKind::Unicode);
+  // An odd number of bytes loses only the stray last one.
+  EXPECT_EQ(Convert("\xFF\xFE" + Bytes(u"A\u4E2D") + "\x41", table), (V{"A\xD6\xD0"}));
 }
 
-// Typed text saved without a final line end: the high byte of its last
-// character must not be lost (U+4E2D would otherwise turn into U+002D).
-TEST(FirstLineRules, UnicodeLastLineWithoutLineEnd) {
-  const CodeTableData table = ParseCodeTable(SmallTable());
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x2D\x4E", 6), table), (V{"A\xD6\xD0"}));
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x41\x00\x0D\x00\x0A\x00\x2D\x4E", 10), table),
-            (V{"A", "\xD6\xD0"}));
-  // Cut by 0x1A in the middle of a unit: what came before it stays whole.
-  EXPECT_EQ(Convert(std::string("\xFF\xFE\x2D\x4E\x41\x00\x1A\x4E", 8), table), (V{"\xD6\xD0" "A"}));
-}
-
-// The fast path gives the pipeline's bytes for every line and position.
+// The fast path gives the pipeline's bytes for every line.
 TEST(FastPath, EqualsThePipelineOnRandomLines) {
   std::mt19937 rng(3);
   const unsigned char pool[] = {0x00, 0x41, 0x61, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xA9, 0xAD,
@@ -143,13 +166,11 @@ TEST(FastPath, EqualsThePipelineOnRandomLines) {
       for (int i = 0; i < n; ++i)
         line += rng() % 3 ? char(pool[rng() % sizeof pool]) : char(rng() & 0xFF);
       for (SourceKind kind : {SourceKind::Utf8, SourceKind::Unicode, SourceKind::Ansi})
-        for (bool first : {true, false})
-          for (bool ended : {true, false}) {
-            ConvertLine(kind, line, first, ended, table, out);
-            ASSERT_EQ(out, ConvertLineByPipeline(kind, line, first, ended, table))
-                << "kind " << int(kind) << " first " << first << " ended " << ended << " line "
-                << BytesToHex(line);
-          }
+        for (bool first : {true, false}) {
+          ConvertLine(kind, line, first, table, out);
+          ASSERT_EQ(out, ConvertLineByPipeline(kind, line, first, table))
+              << "kind " << int(kind) << " first " << first << " line " << BytesToHex(line);
+        }
     }
   }
 }

@@ -34,21 +34,24 @@ inline std::string SmallTable() {
   return t;
 }
 
-// The line rule written out plainly, byte by byte.
-inline std::vector<std::string> ReferenceLines(const std::string& text) {
+// The line rule written out plainly, unit by unit: on bytes (width 1) or on
+// UTF-16LE units (width 2, a stray last byte ignored).
+inline std::vector<std::string> ReferenceLines(const std::string& text, std::size_t width = 1) {
   std::vector<std::string> lines;
   std::string line;
   bool pending = false;
-  for (char c : text) {
-    if (c == 0x1A) break;
-    if (c == '\n') {
+  for (std::size_t i = 0; i + width <= text.size(); i += width) {
+    unsigned unit = static_cast<unsigned char>(text[i]);
+    if (width == 2) unit |= static_cast<unsigned>(static_cast<unsigned char>(text[i + 1])) << 8;
+    if (unit == 0x1A) break;
+    if (unit == '\n') {
       lines.push_back(line);
       line.clear();
       pending = false;
       continue;
     }
     pending = true;
-    if (c != '\r') line += c;
+    if (unit != '\r') line.append(text, i, width);
   }
   if (pending) lines.push_back(line);
   return lines;
