@@ -12,6 +12,8 @@
 #include "app/cmdline.h"
 #include "app/menuids.h"
 #include "app/newfiletips.h"
+#include "app/previewform.h"
+#include "app/texts.h"
 #include "app/rounding.h"
 #include "shell/software.h"
 #include "win32/errorbox.h"
@@ -102,8 +104,18 @@ void TForm1::CreateMenus() {
     const DisplayCodePage& page = PageOfTag(tag);
     AppendItem(code, {page.menuId, page.menuCaption, tag});
   }
+  AppendItem(code, {0, nullptr, 0});
+  AppendItem(code, {kMenuPreview, texts::kPreviewItem, 0});
+  EnableMenuItem(menu_, kMenuPreview, MF_BYCOMMAND | MF_GRAYED);
   Popup(menu_, L"选项",
-        {{kMenuWrap, L"自动换行", 0}, {kMenuRegTxt, L"与文本关联", 0}, {kMenuN6, L"清除关联", 0}});
+        {{kMenuWrap, L"自动换行", 0},
+         {kMenuRegTxt, L"与文本关联", 0},
+         {kMenuN6, L"清除关联", 0},
+         {kMenuNextUnshown, texts::kNextUnshownItem, 0}});
+  ACCEL keys[] = {{FCONTROL | FVIRTKEY, 'F', kCommandFind},
+                  {FVIRTKEY, VK_F3, kCommandFindNext},
+                  {FVIRTKEY, VK_F4, kMenuNextUnshown}};
+  accelerators_.reset(CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys))));
   Popup(menu_, L"帮助", {{kMenuAbout, L"About", 0}, {kMenuHelp, L"How to use", 0}});
   CheckMenuItem(menu_, kMenuWrap, MF_BYCOMMAND | MF_CHECKED);
 }
@@ -141,11 +153,42 @@ LRESULT TForm1::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kMsgActivated:
       RunCommand(Handle(), [this] { FormActivate(); });
       return 0;
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wp));
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
   }
+  static const UINT findMessage = RegisterWindowMessageW(FINDMSGSTRINGW);
+  if (msg == findMessage) {
+    OnFindMessage(*reinterpret_cast<const FINDREPLACEW*>(lp));
+    return 0;
+  }
   return DefaultProc(msg, wp, lp);
+}
+
+void TForm1::OnFindMessage(const FINDREPLACEW& find) {
+  if (find.Flags & FR_DIALOGTERM) {
+    findDialog_ = nullptr;
+    return;
+  }
+  if (!(find.Flags & FR_FINDNEXT) || busy_) return;
+  RunCommand(Handle(), [&] {
+    viewer_.Find(find.lpstrFindWhat, (find.Flags & FR_MATCHCASE) != 0, (find.Flags & FR_DOWN) != 0);
+  });
+}
+
+void TForm1::OnDropFiles(HDROP drop) {
+  std::vector<std::filesystem::path> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count && !busy_; ++i) {
+    std::wstring name(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+    name.resize(DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+    files.emplace_back(name);
+  }
+  DragFinish(drop);
+  RunCommand(Handle(), [&] { viewer_.FilesDropped(files); });
 }
 
 void TForm1::OnCreate() {
@@ -156,6 +199,7 @@ void TForm1::OnCreate() {
   rc.bottom = rc.bottom > kStatusBarHeight ? rc.bottom - kStatusBarHeight : 0;
   if (!mm_Show.Create(instance_, Handle(), kTextBoxId, rc))
     throw CommandError(L"The text box cannot be created");
+  DragAcceptFiles(Handle(), TRUE);
   LayoutChildren();
   FormCreate();
 }
@@ -199,7 +243,11 @@ void TForm1::OnCommand(UINT id) {
         viewer_.mn_ShowCodeClick(static_cast<unsigned>(mi.dwItemData));
         break;
       }
+      case kMenuPreview: viewer_.mn_PreviewClick(); break;
       case kMenuWrap: viewer_.mn_WrapClick(); break;
+      case kMenuNextUnshown: viewer_.mn_NextUnshownClick(); break;
+      case kCommandFind: viewer_.FindClick(); break;
+      case kCommandFindNext: viewer_.FindNextClick(); break;
       case kMenuRegTxt: mn_RegTxtClick(); break;
       case kMenuN6: N6Click(); break;
       case kMenuAbout: mn_AboutClick(); break;
@@ -286,6 +334,14 @@ void TForm1::MarkUnshown(const std::vector<UnshownMark>& marks) { mm_Show.MarkUn
 
 bool TForm1::SelectNextUnshown() { return mm_Show.SelectNextUnshown(); }
 
+bool TForm1::FindText(const std::wstring& text, bool matchCase, bool down) {
+  return mm_Show.Find(text, matchCase, down);
+}
+
+void TForm1::EnablePreview(bool enabled) {
+  EnableMenuItem(menu_, kMenuPreview, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 int TForm1::BoxWidth() {
   RECT r;
   GetWindowRect(mm_Show.Handle(), &r);
@@ -334,6 +390,26 @@ bool TForm1::AskFileName(bool save, std::filesystem::path& name,
 }
 
 TipButton TForm1::ShowTips(std::int32_t mode) { return tipsForm_->ShowModal(mode); }
+
+void TForm1::ShowFindDialog() {
+  if (findDialog_) {
+    SetActiveWindow(findDialog_);
+    return;
+  }
+  find_ = {};
+  find_.lStructSize = sizeof find_;
+  find_.hwndOwner = Handle();
+  find_.lpstrFindWhat = findText_;
+  find_.wFindWhatLen = static_cast<WORD>(std::size(findText_));
+  find_.Flags = FR_DOWN | FR_HIDEWHOLEWORD;
+  findDialog_ = FindTextW(&find_);
+}
+
+bool TForm1::ChoosePage(const std::vector<PageCandidate>& candidates, CodeType shownIn,
+                        std::size_t& chosen) {
+  TPreviewForm preview;
+  return preview.ShowModal(instance_, Handle(), candidates, shownIn, chosen);
+}
 
 void TForm1::Inform(const std::wstring& text) { MessageBoxW(Handle(), text.c_str(), kAppTitle, MB_OK); }
 

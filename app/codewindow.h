@@ -4,6 +4,8 @@
 #pragma once
 
 #include <windows.h>
+#include <commdlg.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -29,8 +31,10 @@ class TForm1 : public Window, private ViewerView {
   void SetAboutForm(Taboutform* aboutform) { aboutform_ = aboutform; }
   Viewer& Model() { return viewer_; }
   HWND StatusBar() const { return statusBar_; }
-  // The menu shortcuts, for the message loop's TranslateAccelerator.
-  HACCEL Accelerators() const { return accelerators_; }
+  // The menu shortcuts, for the message loop's TranslateAccelerator, and the
+  // find dialog while it is open, for its IsDialogMessage.
+  HACCEL Accelerators() const { return accelerators_.get(); }
+  HWND FindDialog() const { return findDialog_; }
 
   void FormCreate();
   void FormActivate();
@@ -44,6 +48,8 @@ class TForm1 : public Window, private ViewerView {
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void OnCreate();
   void OnCommand(UINT id);
+  void OnFindMessage(const FINDREPLACEW& find);
+  void OnDropFiles(HDROP drop);
   void CreateMenus();
   void CreateStatusBar();
   void LayoutChildren();
@@ -61,6 +67,8 @@ class TForm1 : public Window, private ViewerView {
   std::string_view Bytes() override;
   void MarkUnshown(const std::vector<UnshownMark>& marks) override;
   bool SelectNextUnshown() override;
+  bool FindText(const std::wstring& text, bool matchCase, bool down) override;
+  void EnablePreview(bool enabled) override;
   int BoxWidth() override;
   int BoxHeight() override;
   std::uint64_t WrapCount(std::uint64_t line) override;
@@ -69,6 +77,9 @@ class TForm1 : public Window, private ViewerView {
   bool AskFileName(bool save, std::filesystem::path& name,
                    const std::filesystem::path& initialDir) override;
   TipButton ShowTips(std::int32_t mode) override;
+  void ShowFindDialog() override;
+  bool ChoosePage(const std::vector<PageCandidate>& candidates, CodeType shownIn,
+                  std::size_t& chosen) override;
   void Inform(const std::wstring& text) override;
   int RunAndWait(const std::wstring& commandLine) override;
   void Close() override;
@@ -80,7 +91,10 @@ class TForm1 : public Window, private ViewerView {
   TextBox mm_Show;
   HWND statusBar_ = nullptr;
   HMENU menu_ = nullptr;
-  HACCEL accelerators_ = nullptr;
+  UniqueAccelerators accelerators_;
+  HWND findDialog_ = nullptr;
+  FINDREPLACEW find_ = {};   // the find dialog's, alive while it is open
+  wchar_t findText_[256] = {};
   UniqueFont windowFont_;
   bool busy_ = false;  // a load or switch is at work: commands wait for it
   int redrawOff_ = 0;

@@ -32,6 +32,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   vellumo::RunCommand(form1.Handle(), [&] { form1.Load_Param(); });
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (form1.FindDialog() && IsDialogMessageW(form1.FindDialog(), &msg)) continue;
     if (TranslateAcceleratorW(form1.Handle(), form1.Accelerators(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);

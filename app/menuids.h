@@ -13,11 +13,16 @@ enum MenuId : unsigned {
   kMenuBig5 = 112,
   kMenuKorean = 113,
   kMenuJapanese = 114,
+  kMenuPreview = 115,
   kMenuWrap = 121,
   kMenuRegTxt = 122,
   kMenuN6 = 123,
+  kMenuNextUnshown = 124,
   kMenuAbout = 131,
   kMenuHelp = 132,
+  // Keys only: Ctrl+F, F3.
+  kCommandFind = 141,
+  kCommandFindNext = 142,
 };
 
 // Child ids of the main window.

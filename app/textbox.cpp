@@ -127,6 +127,11 @@ void TextBox::SetUp() {
   Call(SCI_SETELEMENTCOLOUR, SC_ELEMENT_SELECTION_INACTIVE_TEXT, opaque(COLOR_HIGHLIGHTTEXT));
   for (const auto& k : kExtraKeys) Call(SCI_CLEARCMDKEY, k.key + (k.modifiers << 16));
   Call(SCI_INDICSETSTYLE, kUnshownIndicator, INDIC_HIDDEN);
+  Call(SCI_SETMODEVENTMASK, SC_MOD_NONE);  // the window needs only the save point's notices
+  // Files dropped on the box go to the main window, as with an edit control,
+  // which takes no dragged text either.
+  RevokeDragDrop(Handle());
+  DragAcceptFiles(Handle(), TRUE);
   SetCodeType(CodeType::Gb2312);
 }
 
@@ -206,6 +211,26 @@ bool TextBox::SelectNextUnshown() {
   return true;
 }
 
+bool TextBox::Find(const std::wstring& text, bool matchCase, bool down) {
+  const UINT page = static_cast<UINT>(Call(SCI_GETCODEPAGE));
+  BOOL lacking = FALSE;
+  const int n = WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                                    nullptr, 0, nullptr, &lacking);
+  if (n <= 0 || lacking) return false;
+  std::string bytes(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(page, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                      bytes.data(), n, nullptr, &lacking);
+  if (lacking) return false;
+  Call(SCI_SETSEARCHFLAGS, matchCase ? SCFIND_MATCHCASE : 0);
+  if (down) Call(SCI_SETTARGETRANGE, Call(SCI_GETSELECTIONEND), Call(SCI_GETLENGTH));
+  else Call(SCI_SETTARGETRANGE, Call(SCI_GETSELECTIONSTART), 0);  // backwards
+  if (Call(SCI_SEARCHINTARGET, bytes.size(), reinterpret_cast<std::intptr_t>(bytes.data())) < 0)
+    return false;
+  Call(SCI_SETSEL, Call(SCI_GETTARGETSTART), Call(SCI_GETTARGETEND));
+  Call(SCI_SCROLLCARET);
+  return true;
+}
+
 LRESULT TextBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_CONTEXTMENU:
@@ -216,6 +241,8 @@ LRESULT TextBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       // No zoom: Ctrl+wheel scrolls as the plain wheel does.
       if (GET_KEYSTATE_WPARAM(wp) & MK_CONTROL) wp &= ~static_cast<WPARAM>(MK_CONTROL);
       break;
+    case WM_DROPFILES:  // the window's command, as for a drop beside the box
+      return SendMessageW(GetParent(Handle()), msg, wp, lp);
     case WM_GETOBJECT:
       if (static_cast<LONG>(lp) == OBJID_CLIENT) {
         if (LRESULT result = TextBoxAccessible(Handle(), wp)) return result;

@@ -54,6 +54,11 @@ class TextBox : public Window {
   void MarkUnshown(const std::vector<UnshownMark>& marks);
   bool SelectNextUnshown();
 
+  // Selects the next match of text (in the box's code page, character by
+  // character, never half a double-byte one) after the selection, or before
+  // it searching up; false when there is none or the page lacks a character.
+  bool Find(const std::wstring& text, bool matchCase, bool down);
+
  private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void SetUp();

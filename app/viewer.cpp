@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/rounding.h"
+#include "app/texts.h"
 #include "convert/fileio.h"
 #include "convert/ioerror.h"
 
@@ -41,7 +42,8 @@ struct LoadedDocument {
 };
 
 LoadedDocument ReadDocument(const std::filesystem::path& path, const CodeTableData* table,
-                            const std::function<void(const char*, std::size_t)>& sink) {
+                            bool asUtf8, const std::function<void(const char*, std::size_t)>& sink) {
+  (void)asUtf8;
   LoadedDocument loaded;
   loaded.kind = LoadLinesTo(path, table, [&](const std::string& line) { sink(line.data(), line.size()); });
   return loaded;
@@ -120,14 +122,14 @@ void Viewer::mn_OpenFileClick() {
   MarkCurrentFileName();
 }
 
-void Viewer::LoadFile(const std::filesystem::path& path) {
+void Viewer::LoadFile(const std::filesystem::path& path, bool asUtf8) {
   std::error_code ec;
   std::uint64_t size = std::filesystem::file_size(path, ec);
   if (ec) size = 0;
   const std::unique_ptr<BusyScope> busy = view_.Busy(size >= kBusyFileBytes);
   std::unique_ptr<DocumentBuilder> document = view_.NewDocument(size);
   const LoadedDocument loaded =
-      ReadDocument(path, TableLoaded ? &table_ : nullptr, [&](const char* line, std::size_t n) {
+      ReadDocument(path, TableLoaded ? &table_ : nullptr, asUtf8, [&](const char* line, std::size_t n) {
         document->Append(line, n);
         document->Append("\r\n", 2);
         busy->Pump();
@@ -136,6 +138,7 @@ void Viewer::LoadFile(const std::filesystem::path& path) {
     RedrawOff once(view_);
     view_.ShowDocument(std::move(document), CurrentCodeType);
     edited_ = false;
+    forcedUtf8_ = asUtf8;
     kind_ = loaded.kind;
     lossy_ = loaded.unshown > 0;
     view_.SetPanelText(2, Widen(SourceKindText(kind_)));
@@ -143,7 +146,8 @@ void Viewer::LoadFile(const std::filesystem::path& path) {
   }
   view_.MarkUnshown(loaded.marks);
   busy->Done();
-  view_.SetPanelText(5, loaded.unshown ? std::to_wstring(loaded.unshown) + L" 个字符无法显示" : L"");
+  view_.SetPanelText(5, loaded.unshown ? std::to_wstring(loaded.unshown) + texts::kUnshownCount : L"");
+  view_.EnablePreview(true);
 }
 
 void Viewer::SaveAsFile(const std::filesystem::path& path) {
@@ -254,6 +258,70 @@ void Viewer::mn_NotepadClick() {
   CheckFileSave();
   view_.RunAndWait(L"notepad " + CurrentFileName.wstring());
   LoadFile(CurrentFileName);
+}
+
+}  // namespace vellumo
+
+namespace vellumo {
+
+void Viewer::mn_PreviewClick() {
+  if (CurrentFileName.empty()) return;
+  const CodeTableData* tables[kCodeTypeCount];
+  for (int i = 0; i < kCodeTypeCount; ++i) {
+    const CodeType page = static_cast<CodeType>(i);
+    if (!pageTablesRead_[i])
+      pageTablesRead_[i] =
+          LoadCodeTable(ProgramDir / DisplayCodePageOf(page).tableFile, pageTables_[i]);
+    tables[i] = pageTablesRead_[i] ? &pageTables_[i] : nullptr;
+  }
+  const std::vector<PageCandidate> candidates =
+      RankPages(CurrentFileName, tables, static_cast<int>(CurrentCodeType));
+  std::size_t chosen = 0;
+  if (candidates.empty() || !view_.ChoosePage(candidates, CurrentCodeType, chosen) || chosen >= candidates.size())
+    return;
+  const PageCandidate& candidate = candidates[chosen];
+  if (candidate.page < 0) {
+    LoadFile(CurrentFileName, true);  // UTF-8, though the file has no signature
+    return;
+  }
+  const CodeType page = static_cast<CodeType>(candidate.page);
+  if (page != CurrentCodeType) {
+    mn_ShowCodeClick(DisplayCodePageOf(page).tag);
+  } else if (forcedUtf8_) {
+    LoadFile(CurrentFileName);  // back to the file as its kind says
+  }
+}
+
+void Viewer::mn_NextUnshownClick() {
+  if (!view_.SelectNextUnshown()) view_.SetPanelText(5, texts::kNoMoreUnshown);
+}
+
+void Viewer::FindClick() { view_.ShowFindDialog(); }
+
+void Viewer::FindNextClick() {
+  if (!lastSearch_) {
+    view_.ShowFindDialog();
+    return;
+  }
+  Find(lastSearch_->text, lastSearch_->matchCase, lastSearch_->down);
+}
+
+void Viewer::Find(const std::wstring& text, bool matchCase, bool down) {
+  lastSearch_ = Search{text, matchCase, down};
+  if (text.empty()) return;
+  const bool found = view_.FindText(text, matchCase, down);
+  view_.SetPanelText(5, found ? L"" : texts::kNotFoundBefore + text + texts::kNotFoundAfter);
+}
+
+void Viewer::FilesDropped(const std::vector<std::filesystem::path>& files) {
+  if (files.empty()) return;
+  CheckFileSave();
+  LoadFile(files.front());
+  CurrentFileName = files.front();
+  MarkCurrentFileName();
+  if (files.size() > 1)
+    view_.SetPanelText(5, texts::kDroppedRestBefore + std::to_wstring(files.size() - 1) +
+                              texts::kDroppedRestAfter);
 }
 
 }  // namespace vellumo

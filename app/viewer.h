@@ -6,16 +6,20 @@
 // UTF-8) and leaves the state as it was unless said otherwise.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/displaycodepage.h"
 #include "app/tips.h"
 #include "app/viewerview.h"
 #include "convert/convert.h"
 #include "convert/loader.h"
+#include "convert/pagefit.h"
 
 namespace vellumo {
 
@@ -63,7 +67,7 @@ class Viewer {
   void mn_OpenFileClick();
   // Replaces the document with the file's lines through the display code
   // page; on failure the document and the panels stay as they were.
-  void LoadFile(const std::filesystem::path& path);
+  void LoadFile(const std::filesystem::path& path, bool asUtf8 = false);
   void SaveAsFile(const std::filesystem::path& path);
   // The save prompt before a destructive step; throws when the save it asked
   // for failed, which ends the step.
@@ -78,6 +82,19 @@ class Viewer {
   void MarkCurrentFileName();
   void mn_NewFileClick();
   void mn_NotepadClick();
+
+  // The current file as it would show in each display code page (and as
+  // UTF-8 when it has no signature), ranked; the one chosen is shown.
+  void mn_PreviewClick();
+  // The caret to the next "**" that conversion made, selected.
+  void mn_NextUnshownClick();
+  // Ctrl+F: the find dialog; F3: the last search again (the dialog when
+  // there was none); a search the dialog asks for.
+  void FindClick();
+  void FindNextClick();
+  void Find(const std::wstring& text, bool matchCase, bool down);
+  // Files dropped on the window: the first opened as by Open.
+  void FilesDropped(const std::vector<std::filesystem::path>& files);
 
   // The user changed the text (typing, pasting, cutting, deleting, undoing).
   void TextChanged() { edited_ = true; }
@@ -98,6 +115,16 @@ class Viewer {
   bool lossy_ = false;
   std::filesystem::path openName_;  // the names last chosen in the dialogs
   std::filesystem::path saveName_;
+  bool forcedUtf8_ = false;  // the document is the file read as UTF-8 without its signature
+  // The four pages' tables for the preview, read on its first use.
+  std::array<CodeTableData, kCodeTypeCount> pageTables_;
+  std::array<bool, kCodeTypeCount> pageTablesRead_{};
+  struct Search {
+    std::wstring text;
+    bool matchCase = false;
+    bool down = true;
+  };
+  std::optional<Search> lastSearch_;
 };
 
 }  // namespace vellumo

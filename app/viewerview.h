@@ -12,6 +12,7 @@
 
 #include "app/displaycodepage.h"
 #include "app/tips.h"
+#include "convert/pagefit.h"
 
 namespace vellumo {
 
@@ -54,6 +55,8 @@ class ViewerView {
   // page; the wrap item's check mark.
   virtual void ShowCodeType(CodeType codeType) = 0;
   virtual void CheckWrap(bool checked) = 0;
+  // The preview item, enabled while a file is open.
+  virtual void EnablePreview(bool enabled) = 0;
 
   // The text box. Redraw off and on around a step that must paint once.
   virtual void SetRedraw(bool on) = 0;
@@ -69,6 +72,10 @@ class ViewerView {
   virtual void MarkUnshown(const std::vector<UnshownMark>& marks) = 0;
   // Selects the next marked "**" after the caret; false when there is none.
   virtual bool SelectNextUnshown() = 0;
+  // Selects the next match of text in the page's bytes from the selection,
+  // forwards or backwards; false when there is none (or the page lacks one
+  // of its characters).
+  virtual bool FindText(const std::wstring& text, bool matchCase, bool down) = 0;
 
   // Scroll bars: the box's outer size, the wrapped pieces of a line at its
   // width while it wraps, and the bars (1 horizontal, 2 vertical; with the
@@ -87,6 +94,13 @@ class ViewerView {
   virtual bool AskFileName(bool save, std::filesystem::path& name,
                            const std::filesystem::path& initialDir) = 0;
   virtual TipButton ShowTips(std::int32_t mode) = 0;
+  // The find dialog (modeless: its searches come back through Find).
+  virtual void ShowFindDialog() = 0;
+  // The preview dialog over the ranked candidates, the first selected (a
+  // UTF-8 candidate's preview is in shownIn's bytes); false when cancelled,
+  // else chosen is the candidate taken.
+  virtual bool ChoosePage(const std::vector<PageCandidate>& candidates, CodeType shownIn,
+                          std::size_t& chosen) = 0;
   virtual void Inform(const std::wstring& text) = 0;
 
   // Another program run and waited for: its exit code, -1 when it could not start.

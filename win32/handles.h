@@ -56,6 +56,11 @@ struct FreeMenu {
 
 using UniqueFont = Unique<HFONT, FreeFont>;
 using UniqueMenu = Unique<HMENU, FreeMenu>;
+struct FreeAccelerators {
+  static HACCEL Invalid() { return nullptr; }
+  void operator()(HACCEL h) const { DestroyAcceleratorTable(h); }
+};
+using UniqueAccelerators = Unique<HACCEL, FreeAccelerators>;
 using UniqueFile = Unique<HANDLE, FreeFile>;
 using UniqueHandle = Unique<HANDLE, FreeHandle>;
 

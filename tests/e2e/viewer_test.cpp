@@ -72,6 +72,7 @@ TEST(Viewer, StartsEmptyWithMenusAndPanels) {
   for (const auto& item : menu) {
     tree += std::wstring(item.depth * 2, L' ') + (item.separator ? L"-" : item.caption);
     if (item.checked) tree += L" [x]";
+    if (item.grayed && !item.separator) tree += L" (off)";
     if (item.tag) tree += L" #" + std::to_wstring(item.tag);
     tree += L"\n";
   }
@@ -89,10 +90,13 @@ TEST(Viewer, StartsEmptyWithMenusAndPanels) {
             "  中文繁体 BIG5 #2\n"
             "  韩文 KOREAN #3\n"
             "  日文 JIS #4\n"
+            "  -\n"
+            "  按内码预览 (off)\n"
             "选项\n"
             "  自动换行 [x]\n"
             "  与文本关联\n"
             "  清除关联\n"
+            "  下一个无法显示的字符\tF4\n"
             "帮助\n"
             "  About\n"
             "  How to use\n");
@@ -313,8 +317,8 @@ TEST(Viewer, SwitchGivesTheTextOfOpeningTheFileInThatPage) {
   }
 }
 
-// A large file on the command line: the window is there, and says it is
-// loading, before the text is in.
+// A large file on the command line: the window and its menus are up while
+// the text comes (which the busy sign says for as long as it takes).
 TEST(Viewer, WindowBeforeALargeFile) {
   e2e::TempDir dir;
   std::string line;
@@ -322,8 +326,6 @@ TEST(Viewer, WindowBeforeALargeFile) {
   std::wstring file = dir.Write(L"large.txt", Lines(100000, line));  // 8 MB, 4 M characters
   e2e::Program p(Quoted(file));
   ASSERT_NE(p.Main(), nullptr);
-  EXPECT_EQ(p.Panel(5), L"正在载入…");
-  EXPECT_EQ(p.Panel(0), L"");
   EXPECT_EQ(p.Panel(4), L"中文简体[GB2312]");
   EXPECT_EQ(p.MenuItemById(kMenuOpenFile).caption, L"打开文件(含简汉)");
   ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"large.txt"; }, 180000));
@@ -387,19 +389,35 @@ TEST(Viewer, SavePrompt) {
   ASSERT_TRUE(p.CancelFileDialog());
   EXPECT_EQ(e2e::ReadFileBytes(file), "x\xD6\xD0\r\n");
 
+  // Closed another way, after that OK: no save (Alt+F4, then Esc).
+  p.Type(L"w");
+  for (WORD key : {VK_F4, VK_ESCAPE}) {
+    p.PostCommand(kMenuOpenFile);
+    HWND tips = nullptr;
+    ASSERT_TRUE(e2e::WaitFor([&] { return (tips = p.FindVisible(L"TTipsForm")) != nullptr; }));
+    SetForegroundWindow(tips);
+    ASSERT_TRUE(e2e::WaitFor([&] { return GetForegroundWindow() == tips; }));
+    if (key == VK_F4) e2e::KeyEvent(VK_MENU, true);
+    e2e::KeyEvent(key, true);
+    e2e::KeyEvent(key, false);
+    if (key == VK_F4) e2e::KeyEvent(VK_MENU, false);
+    ASSERT_TRUE(p.CancelFileDialog());
+    EXPECT_EQ(e2e::ReadFileBytes(file), "x\xD6\xD0\r\n") << "key " << key;
+  }
+
   // Ticked and OK: saved this once, never asked again.
   p.Type(L"y");
   p.PostCommand(kMenuOpenFile);
   ASSERT_TRUE(p.AnswerTips(true, true));
   ASSERT_TRUE(p.CancelFileDialog());
-  EXPECT_EQ(e2e::ReadFileBytes(file), "yx\xD6\xD0\r\n");
+  EXPECT_EQ(e2e::ReadFileBytes(file), "ywx\xD6\xD0\r\n");
   p.Type(L"z");
   p.PostCommand(kMenuOpenFile);
   ASSERT_TRUE(p.CancelFileDialog());
   EXPECT_TRUE(p.Absent(L"TTipsForm"));
   p.PostCommand(kMenuQuit);
   EXPECT_TRUE(p.WaitExit(15000));
-  EXPECT_EQ(e2e::ReadFileBytes(file), "yx\xD6\xD0\r\n");
+  EXPECT_EQ(e2e::ReadFileBytes(file), "ywx\xD6\xD0\r\n");
 }
 
 TEST(Viewer, QuitAsksClosingDoesNot) {
@@ -542,6 +560,24 @@ TEST(Viewer, FailedSaveKeepsTheOldFile) {
 
   // Nothing but the two files is left in the folder.
   EXPECT_EQ(e2e::FilesIn(dir.Path()).size(), 2u);
+}
+
+// A name longer than the platform's usual path limit typed into the file
+// dialogs: refused or failed with a clear message, the program goes on.
+TEST(Viewer, LongNamesInTheFileDialogs) {
+  e2e::TempDir dir;
+  const std::wstring name = dir.Path() + std::wstring(330 - dir.Path().size(), L'n') + L".txt";
+  e2e::Program p(Quoted(dir.Write(L"a.txt", "a\r\n")));
+  ASSERT_NE(p.Main(), nullptr);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"a.txt"; }));
+  for (UINT command : {kMenuOpenFile, kMenuSaveFile}) {
+    p.PostCommand(command);
+    ASSERT_TRUE(p.AnswerFileDialog(name));
+    const std::wstring error = p.AnswerMessageBox();
+    EXPECT_EQ(error.rfind(L"[Vellumo] ", 0), 0u) << e2e::Utf8(error);
+    EXPECT_TRUE(p.Running());
+    EXPECT_EQ(p.Panel(0), L"a.txt");
+  }
 }
 
 TEST(Viewer, BadInput) {

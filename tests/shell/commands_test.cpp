@@ -133,6 +133,27 @@ TEST_F(InputUnicode, TipNotShownAgainOnceTicked) {
   EXPECT_TRUE(s.Ends());
 }
 
+// A new.txt that cannot be made again (read-only here): the error box says
+// so before Notepad would open a file whose typing could not come back.
+TEST_F(InputUnicode, WorkingFileThatCannotBeMadeStopsBeforeNotepad) {
+  e2e::ProgramFolder folder;
+  const std::wstring dir = folder.Path();
+  const std::wstring working = folder.Write(L"new.txt", "old");
+  ASSERT_TRUE(SetFileAttributesW(working.c_str(), FILE_ATTRIBUTE_READONLY));
+  Session s(dir);
+  ASSERT_NE(s.Main(), nullptr);
+  s.PostCommand(kMenuNewFile);
+  const std::wstring error = s.Answer();
+  EXPECT_EQ(error.rfind(Box(L"Cannot create file \"" + working + L"\". "), 0), 0u)
+      << testing::PrintToString(error);
+  EXPECT_EQ(s.FindVisible(L"TTipsForm"), nullptr);
+  EXPECT_FALSE(e2e::WaitFor([] { return FindWindowW(L"Notepad", nullptr) != nullptr; }, 500));
+  EXPECT_EQ(e2e::ReadFileBytes(working), "old");
+  SetFileAttributesW(working.c_str(), FILE_ATTRIBUTE_NORMAL);
+  s.Close();
+  EXPECT_TRUE(s.Ends());
+}
+
 TEST_F(CallNotepad, EditsTheFileWithBlanksAndReloads) {
   e2e::ProgramFolder folder;
   CreateDirectoryW((folder.Path() + L"My Files").c_str(), nullptr);

@@ -63,7 +63,10 @@ class RecordingView : public ViewerView {
     bars = b;
     calls.push_back("bars " + std::to_string(b));
   }
-  std::unique_ptr<BusyScope> Busy(bool) override { return std::make_unique<NoBusy>(); }
+  std::unique_ptr<BusyScope> Busy(bool shown) override {
+    if (shown) calls.push_back("busy");
+    return std::make_unique<NoBusy>();
+  }
   bool AskFileName(bool save, fs::path& name, const fs::path&) override {
     calls.push_back(save ? "save dialog" : "open dialog");
     if (names.empty() || names.front().empty()) {
@@ -356,6 +359,13 @@ TEST_F(ViewerTest, SaveAsWritesTheBytesAndNamesTheFile) {
   view.names = {dir_ / "no folder" / "x.txt"};
   EXPECT_THROW(viewer.mn_SaveFileClick(), std::runtime_error);
   EXPECT_EQ(viewer.CurrentFileName, dir_ / "copy.txt");
+}
+
+TEST_F(ViewerTest, LargeFilesShowTheBusySign) {
+  Open(Write("small.txt", std::string(kBusyFileBytes - 1, 'x')));
+  EXPECT_FALSE(view.Called("busy"));
+  Open(Write("large.txt", std::string(kBusyFileBytes, 'x')));
+  EXPECT_TRUE(view.Called("busy"));
 }
 
 TEST_F(ViewerTest, CommandLineOpensOnlyAnExistingFile) {
