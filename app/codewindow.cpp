@@ -316,11 +316,11 @@ void TForm1::LoadFile(const std::string& path) {
   std::wstring text;
   // A file of display code page bytes becomes at most one character a byte.
   if (size < (ULONGLONG(1) << 31)) text.reserve(static_cast<std::size_t>(size) + 64);
-  SourceKind kind = LoadLinesTo(PathFromUtf8(path), LoadedTable(), [&](const std::string& line) {
-    AppendLineInRows(text, line.data(), line.size(), mapping);
+  SourceKind kind = LoadLinesTo(PathFromUtf8(path), LoadedTable(), [&](const char* line, std::size_t size) {
+    AppendLineInRows(text, line, size, mapping);
     text += L"\r\n";
     busy.Pump();
-  });
+  }).kind;
   SetPanelText(2, Widen(SourceKindText(kind)));
   boxEdit_.SetCodeType(CurrentCodeType);
   ShowText(text);
