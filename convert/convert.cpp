@@ -12,15 +12,15 @@ bool TableLoaded = false;
 namespace {
 
 // An index entry: the display bytes in memory order in bits 0-15 (one 16-bit
-// store writes them), their number in bits 16-23; 0 marks a unit without a
-// line while the index is built.
+// store writes them), their number in bits 16-23.
 std::uint32_t Entry(char first, char second, unsigned count) {
   const char bytes[2] = {first, second};
   std::uint16_t v;
   std::memcpy(&v, bytes, 2);
   return v | (count << 16);
 }
-const std::uint32_t kStars = Entry('*', '*', 2);
+constexpr std::uint32_t kMissing = CodeTableData::kMissing;
+const std::uint32_t kStars = Entry('*', '*', 2) | kMissing;
 constexpr std::uint32_t kReplacement = 0xFFFD;  // U+FFFD: no table maps it, so it shows "**"
 
 int UpperHexValue(char c) {
@@ -48,7 +48,7 @@ void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   const std::uint32_t entry = p[0] == ' ' ? Entry(p[1], 0, 1) : Entry(p[0], p[1], 2);
   long unit = UpperHexUnit(key);
   if (unit >= 0) {
-    if (table.units[unit] == 0) table.units[unit] = entry;  // the first line wins
+    if (table.units[unit] & kMissing) table.units[unit] = entry;  // the first line wins
   } else {
     table.otherKeys.emplace(std::string(key, 4), p[0] == ' ' ? std::string(p + 1, 1)
                                                              : std::string(p, 2));
@@ -61,11 +61,36 @@ const std::uint32_t* UnitMap(const CodeTableData* table) {
   return table->units.data();
 }
 
-inline char* Emit(char* d, const std::uint32_t* map, std::uint32_t unit) {
+// Counts the "**" that conversion writes and, when asked, their runs.
+class Unshown {
+ public:
+  Unshown(const char* start, std::vector<UnshownRun>* runs) : start_(start), runs_(runs) {}
+#if defined(__GNUC__)
+  __attribute__((noinline, cold))
+#endif
+  void Add(const char* at) {
+    ++count_;
+    if (!runs_) return;
+    const std::uint64_t offset = static_cast<std::uint64_t>(at - start_);
+    if (!runs_->empty() && runs_->back().offset + 2 * runs_->back().count == offset)
+      ++runs_->back().count;
+    else
+      runs_->push_back({offset, 1});
+  }
+  std::uint64_t count() const { return count_; }
+
+ private:
+  const char* start_;
+  std::vector<UnshownRun>* runs_;
+  std::uint64_t count_ = 0;
+};
+
+inline char* Emit(char* d, const std::uint32_t* map, std::uint32_t unit, Unshown& unshown) {
   const std::uint32_t e = map[unit];
   const std::uint16_t bytes = static_cast<std::uint16_t>(e);
   std::memcpy(d, &bytes, 2);
-  return d + (e >> 16);
+  if (__builtin_expect((e & kMissing) != 0, 0)) unshown.Add(d);
+  return d + ((e >> 16) & 0xFF);
 }
 
 }  // namespace
@@ -78,7 +103,14 @@ void CodeTableData::Clear() {
 
 CodeTableData ParseCodeTable(const std::string& fileBytes) {
   CodeTableData table;
-  table.units.assign(65536, 0);
+  ParseCodeTable(fileBytes, table);
+  return table;
+}
+
+void ParseCodeTable(const std::string& fileBytes, CodeTableData& table) {
+  table.lines.clear();
+  table.otherKeys.clear();
+  table.units.assign(65536, kStars);
   const char* s = fileBytes.data();
   const void* nul = std::memchr(s, 0, fileBytes.size());
   const std::size_t end = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - s)
@@ -92,9 +124,6 @@ CodeTableData ParseCodeTable(const std::string& fileBytes) {
     if (pos < end && s[pos] == '\r') ++pos;
     if (pos < end && s[pos] == '\n') ++pos;
   }
-  for (std::uint32_t& e : table.units)
-    if (e == 0) e = kStars;
-  return table;
 }
 
 bool LoadCodeTable(const std::filesystem::path& path, CodeTableData& table) {
@@ -102,7 +131,7 @@ bool LoadCodeTable(const std::filesystem::path& path, CodeTableData& table) {
   if (path.empty()) return false;
   std::string bytes;
   if (ReadWholeFile(path, bytes) != 0) return false;
-  table = ParseCodeTable(bytes);
+  ParseCodeTable(bytes, table);
   return true;
 }
 
@@ -115,19 +144,20 @@ std::string LookupCode(const std::string& key, const CodeTableData* table) {
     char bytes[2];
     const std::uint16_t v = static_cast<std::uint16_t>(e);
     std::memcpy(bytes, &v, 2);
-    return std::string(bytes, e >> 16);
+    return std::string(bytes, (e >> 16) & 0xFF);
   }
   auto it = table->otherKeys.find(key);
   return it == table->otherKeys.end() ? "**" : it->second;
 }
 
-void Utf8BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
-                       std::string& out) {
+std::uint64_t Utf8BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
+                                std::string& out, std::vector<UnshownRun>* runs) {
   out.resize(2 * size);  // at most one code unit per byte
   const std::uint32_t* map = UnitMap(table);
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = out.empty() ? nullptr : &out[0];
   char* const start = d;
+  Unshown unshown(start, runs);
   std::size_t i = 0;
   while (i < size) {
     // Text comes in runs of one kind (ASCII words, CJK phrases): a loop per
@@ -136,17 +166,17 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, const CodeTableData*
       std::uint64_t w;
       std::memcpy(&w, p + i, 8);
       if (w & 0x8080808080808080ull) break;
-      for (int k = 0; k < 8; ++k) d = Emit(d, map, p[i + k]);
+      for (int k = 0; k < 8; ++k) d = Emit(d, map, p[i + k], unshown);
       i += 8;
     }
-    while (i < size && p[i] < 0x80) d = Emit(d, map, p[i++]);
+    while (i < size && p[i] < 0x80) d = Emit(d, map, p[i++], unshown);
     // Well-formed three-byte sequences; the range test on the unit excludes
     // overlongs and surrogates.
     while (i + 3 <= size) {
       const std::uint32_t w = p[i] | (std::uint32_t(p[i + 1]) << 8) | (std::uint32_t(p[i + 2]) << 16);
       const std::uint32_t u = ((w & 0x0F) << 12) | ((w & 0x3F00) >> 2) | ((w >> 16) & 0x3F);
       if ((w & 0xC0C0F0) != 0x8080E0 || u < 0x800 || u - 0xD800 < 0x800) break;
-      d = Emit(d, map, u);
+      d = Emit(d, map, u, unshown);
       i += 3;
     }
     if (i >= size) break;
@@ -181,23 +211,26 @@ void Utf8BytesToNative(const char* bytes, std::size_t size, const CodeTableData*
         len = cont(2) ? (cont(3) ? 4 : 3) : 2;  // outside the tables either way
       }
     }
-    d = Emit(d, map, unit);
+    d = Emit(d, map, unit, unshown);
     i += len;
   }
   out.resize(static_cast<std::size_t>(d - start));
+  return unshown.count();
 }
 
-void Utf16BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
-                        std::string& out) {
+std::uint64_t Utf16BytesToNative(const char* bytes, std::size_t size, const CodeTableData* table,
+                                 std::string& out, std::vector<UnshownRun>* runs) {
   out.resize(size + 1);  // at most two bytes per code unit
   const std::uint32_t* map = UnitMap(table);
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes);
   char* d = &out[0];
   char* const start = d;
+  Unshown unshown(start, runs);
   std::size_t i = 0;
-  for (; i + 1 < size; i += 2) d = Emit(d, map, p[i] | (std::uint32_t(p[i + 1]) << 8));
-  if (i < size) d = Emit(d, map, p[i]);  // an odd last byte reads as 00xx
+  for (; i + 1 < size; i += 2) d = Emit(d, map, p[i] | (std::uint32_t(p[i + 1]) << 8), unshown);
+  if (i < size) d = Emit(d, map, p[i], unshown);  // an odd last byte reads as 00xx
   out.resize(static_cast<std::size_t>(d - start));
+  return unshown.count();
 }
 
 }  // namespace vellumo

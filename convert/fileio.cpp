@@ -27,19 +27,26 @@ std::string PathToUtf8(const std::filesystem::path& path) {
 int ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
   bytes.clear();
   InputFile file;
+  std::uint64_t size = 0;
   int err = file.Open(path);
+  if (!err) err = file.Size(size);
   if (err) return err;
-  std::vector<char> buffer(64 * 1024);
+  // Read straight into one buffer of the file's size (more if it grows).
+  bytes.resize(static_cast<std::size_t>(size) + 1);
+  std::size_t have = 0;
   for (;;) {
+    if (have == bytes.size()) bytes.resize(bytes.size() + 64 * 1024);
     std::size_t got = 0;
-    err = file.Read(buffer.data(), buffer.size(), got);
+    err = file.Read(&bytes[have], bytes.size() - have, got);
     if (err) {
       bytes.clear();
       return err;
     }
-    if (got == 0) return 0;
-    bytes.append(buffer.data(), got);
+    if (got == 0) break;
+    have += got;
   }
+  bytes.resize(have);
+  return 0;
 }
 
 WriteError WriteFileReplacing(const std::filesystem::path& path, std::string_view bytes) {

@@ -41,6 +41,8 @@ class InputFile {
   int Read(char* buffer, std::size_t size, std::size_t& got);
   // Back to the first byte. Returns 0 or the error code.
   int Rewind();
+  // The file's size in bytes now. Returns 0 or the error code.
+  int Size(std::uint64_t& size);
   void Close();
 
  private:

@@ -163,6 +163,14 @@ int InputFile::Rewind() {
   return 0;
 }
 
+int InputFile::Size(std::uint64_t& size) {
+  struct stat st;
+  if (fd_ < 0) return 6;
+  if (::fstat(fd_, &st) != 0) return LastCode();
+  size = static_cast<std::uint64_t>(st.st_size);
+  return 0;
+}
+
 void InputFile::Close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;

@@ -151,6 +151,14 @@ int InputFile::Rewind() {
   return 0;
 }
 
+int InputFile::Size(std::uint64_t& size) {
+  LARGE_INTEGER n;
+  if (!handle_) return ERROR_INVALID_HANDLE;
+  if (!GetFileSizeEx(static_cast<HANDLE>(handle_), &n)) return LastCode();
+  size = static_cast<std::uint64_t>(n.QuadPart);
+  return 0;
+}
+
 void InputFile::Close() {
   if (handle_) CloseHandle(static_cast<HANDLE>(handle_));
   handle_ = nullptr;

@@ -40,12 +40,16 @@ class KindProbe {
 };
 
 // Cuts a text of a known kind into lines and converts them in order: by bytes,
-// or a Unicode text by units after its signature.
+// or a Unicode text by units after its signature. Keeps the document offset
+// of each line for the runs of "**".
 class TextConverter {
  public:
-  TextConverter(SourceKind kind, const CodeTableData* table,
-                const std::function<void(const std::string&)>& sink)
-      : kind_(kind), table_(table), sink_(sink), bytes_(Fn()), units_(Fn()) {}
+  TextConverter(SourceKind kind, bool dropSignature, const CodeTableData* table,
+                const LineSink& sink, LoadResult& result)
+      : kind_(kind), first_(dropSignature), table_(table), sink_(sink), result_(result),
+        bytes_(Fn()), units_(Fn()) {
+    result_.kind = kind;
+  }
   // Returns false once the text has ended.
   bool Feed(const char* p, std::size_t n) {
     if (kind_ != SourceKind::Unicode) return bytes_.Feed(p, n);
@@ -58,20 +62,52 @@ class TextConverter {
  private:
   LineCutter::LineFn Fn() {
     return [this](const char* line, std::size_t size) {
-      ConvertLine(kind_, line, size, first_, table_, out_);
+      std::vector<UnshownRun>& runs = result_.unshownRuns;
+      const std::size_t from = runs.size();
+      result_.unshown += ConvertLine(kind_, line, size, first_, table_, out_, &runs);
+      for (std::size_t i = from; i < runs.size(); ++i) runs[i].offset += offset_;
       first_ = false;
-      sink_(out_);
+      offset_ += out_.size() + 2;
+      sink_(out_.data(), out_.size());
     };
   }
   SourceKind kind_;
+  bool first_;
   const CodeTableData* table_;
-  const std::function<void(const std::string&)>& sink_;
-  bool first_ = true;
+  const LineSink& sink_;
+  LoadResult& result_;
+  std::uint64_t offset_ = 0;
   std::size_t signature_ = UnicodeSignature.size();
   std::string out_;
   LineCutter bytes_;
   UnitLineCutter units_;
 };
+
+// The kind to read a file as, and whether its first line loses a signature.
+SourceKind ReadAs(SourceKind detected, const LoadOptions& options) {
+  return detected == SourceKind::Ansi && options.asUtf8 ? SourceKind::Utf8 : detected;
+}
+
+// Moves the runs from index from by the bytes dropped from the front of their
+// line; returns how many characters went with those bytes.
+std::uint64_t DropFront(std::vector<UnshownRun>& runs, std::size_t from, std::uint64_t dropped) {
+  std::uint64_t gone = 0;
+  std::size_t kept = from;
+  for (std::size_t i = from; i < runs.size(); ++i) {
+    UnshownRun r = runs[i];
+    if (r.offset < dropped) {
+      const std::uint64_t cut = std::min(r.count, (dropped - r.offset + 1) / 2);
+      gone += cut;
+      r.count -= cut;
+      r.offset += 2 * cut;
+    }
+    if (r.count == 0) continue;
+    r.offset -= dropped;
+    runs[kept++] = r;
+  }
+  runs.resize(kept);
+  return gone;
+}
 
 [[noreturn]] void Fail(int code) { throw LoadError(code, IoErrorMessage(code)); }
 
@@ -91,40 +127,49 @@ SourceKind DetectSourceKind(std::string_view head, std::string_view firstLine) {
   return SourceKind::Ansi;
 }
 
-void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine,
-                 const CodeTableData* table, std::string& out) {
+std::uint64_t ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine,
+                          const CodeTableData* table, std::string& out,
+                          std::vector<UnshownRun>* runs) {
   switch (kind) {
-    case SourceKind::Ansi:
-      out.assign(line, size);
-      return;
-    case SourceKind::Utf8:
-      Utf8BytesToNative(line, size, table, out);
-      if (firstLine) out.erase(0, std::min<std::size_t>(2, out.size()));
-      return;
+    case SourceKind::Utf8: {
+      if (!firstLine) return Utf8BytesToNative(line, size, table, out, runs);
+      std::vector<UnshownRun> own;
+      std::vector<UnshownRun>& kept = runs ? *runs : own;
+      const std::size_t from = kept.size();
+      std::uint64_t n = Utf8BytesToNative(line, size, table, out, &kept);
+      const std::size_t dropped = std::min<std::size_t>(2, out.size());
+      out.erase(0, dropped);
+      if (n) n -= DropFront(kept, from, dropped);
+      return n;
+    }
     case SourceKind::Unicode:
-      Utf16BytesToNative(line, size, table, out);
-      return;
+      return Utf16BytesToNative(line, size, table, out, runs);
+    default:
+      out.assign(line, size);
+      return 0;
   }
 }
 
-void ConvertLine(SourceKind kind, const std::string& line, bool firstLine,
-                 const CodeTableData* table, std::string& out) {
-  ConvertLine(kind, line.data(), line.size(), firstLine, table, out);
+std::uint64_t ConvertLine(SourceKind kind, const std::string& line, bool firstLine,
+                          const CodeTableData* table, std::string& out,
+                          std::vector<UnshownRun>* runs) {
+  return ConvertLine(kind, line.data(), line.size(), firstLine, table, out, runs);
 }
 
-SourceKind ConvertTextTo(const std::string& text, const CodeTableData* table,
-                         const std::function<void(const std::string&)>& sink) {
+LoadResult ConvertTextTo(const std::string& text, const CodeTableData* table, const LineSink& sink,
+                         const LoadOptions& options) {
   KindProbe probe;
   probe.Feed(text.data(), text.size());
-  const SourceKind kind = probe.Kind();
-  TextConverter convert(kind, table, sink);
+  const SourceKind detected = probe.Kind();
+  LoadResult result;
+  TextConverter convert(ReadAs(detected, options), detected == SourceKind::Utf8, table, sink, result);
   convert.Feed(text.data(), text.size());
   convert.Finish();
-  return kind;
+  return result;
 }
 
-SourceKind LoadLinesTo(const std::filesystem::path& path, const CodeTableData* table,
-                       const std::function<void(const std::string&)>& sink) {
+LoadResult LoadLinesTo(const std::filesystem::path& path, const CodeTableData* table,
+                       const LineSink& sink, const LoadOptions& options) {
   InputFile file;
   if (int err = file.Open(path)) Fail(err);
   std::vector<char> buffer(kReadBufferSize);
@@ -136,22 +181,26 @@ SourceKind LoadLinesTo(const std::filesystem::path& path, const CodeTableData* t
     if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
     if (got == 0 || !probe.Feed(buffer.data(), got)) break;
   }
-  const SourceKind kind = probe.Kind();
+  const SourceKind detected = probe.Kind();
 
   // Second pass from the first byte: every line, the first one again.
   if (int err = file.Rewind()) Fail(err);
-  TextConverter convert(kind, table, sink);
+  LoadResult result;
+  TextConverter convert(ReadAs(detected, options), detected == SourceKind::Utf8, table, sink, result);
   for (;;) {
     if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
     if (got == 0 || !convert.Feed(buffer.data(), got)) break;
   }
   convert.Finish();
-  return kind;
+  return result;
 }
 
-LoadedText LoadLines(const std::filesystem::path& path, const CodeTableData* table) {
+LoadedText LoadLines(const std::filesystem::path& path, const CodeTableData* table,
+                     const LoadOptions& options) {
   LoadedText text;
-  text.kind = LoadLinesTo(path, table, [&](const std::string& line) { text.lines.push_back(line); });
+  static_cast<LoadResult&>(text) = LoadLinesTo(
+      path, table, [&](const char* line, std::size_t size) { text.lines.emplace_back(line, size); },
+      options);
   return text;
 }
 

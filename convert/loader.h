@@ -11,11 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "convert/convert.h"
 #include "convert/ioerror.h"
 
 namespace vellumo {
-
-struct CodeTableData;
 
 // The marks of a UTF-8 and of a UTF-16LE file.
 constexpr std::string_view Utf8Signature = "\xEF\xBB\xBF";
@@ -44,36 +43,56 @@ class LoadError : public std::runtime_error {
   int code_;
 };
 
-struct LoadedText {
-  SourceKind kind = SourceKind::Ansi;
-  std::vector<std::string> lines;  // display code page bytes, no CR or LF
+struct LoadOptions {
+  // A file without signature is read as UTF-8 (nothing dropped from its first
+  // line; panel text "UTF-8"). A file with a signature is read by it.
+  bool asUtf8 = false;
 };
 
-// Reads the file (share-read), detects its kind, cuts it into lines (by
-// bytes, a Unicode file by 16-bit units, after its signature) and converts
-// UTF-8 and Unicode lines through table (null: none loaded, every character
-// "**"). Throws LoadError; on failure nothing is kept.
-LoadedText LoadLines(const std::filesystem::path& path, const CodeTableData* table);
-LoadedText LoadLines(const std::string&, const CodeTableData*) = delete;  // PathFromUtf8
+struct LoadResult {
+  SourceKind kind = SourceKind::Ansi;
+  std::uint64_t unshown = 0;             // characters conversion showed as "**"
+  std::vector<UnshownRun> unshownRuns;   // their runs, by offset in the document
+};
 
-// The same, streaming: each converted line is handed to sink in order, so
-// memory stays flat. Returns the kind.
-SourceKind LoadLinesTo(const std::filesystem::path& path, const CodeTableData* table,
-                       const std::function<void(const std::string&)>& sink);
-SourceKind LoadLinesTo(const std::string&, const CodeTableData*,
-                       const std::function<void(const std::string&)>&) = delete;
+// One converted line, display bytes without CR or LF, valid during the call.
+using LineSink = std::function<void(const char* data, std::size_t size)>;
+
+// Reads the file (share-read), detects its kind, cuts it into lines (by
+// bytes, a Unicode file by 16-bit units after its signature) and converts
+// UTF-8 and Unicode lines through table (null: none loaded, every character
+// "**"), handing each to sink in order, so memory stays flat. The document is
+// the lines handed to sink, each followed by CR LF; the offsets of the result
+// count in it. A "**" counts only where conversion made it, never one that
+// was in the file. Throws LoadError.
+LoadResult LoadLinesTo(const std::filesystem::path& path, const CodeTableData* table,
+                       const LineSink& sink, const LoadOptions& options = {});
+LoadResult LoadLinesTo(const std::string&, const CodeTableData*, const LineSink&,
+                       const LoadOptions& = {}) = delete;  // UTF-8 text: PathFromUtf8
+
+// The same, all lines at once; on failure nothing is kept.
+struct LoadedText : LoadResult {
+  std::vector<std::string> lines;  // display code page bytes, no CR or LF
+};
+LoadedText LoadLines(const std::filesystem::path& path, const CodeTableData* table,
+                     const LoadOptions& options = {});
+LoadedText LoadLines(const std::string&, const CodeTableData*, const LoadOptions& = {}) = delete;
 
 // The same loading on a text already in memory (tests, fuzzing).
-SourceKind ConvertTextTo(const std::string& text, const CodeTableData* table,
-                         const std::function<void(const std::string&)>& sink);
+LoadResult ConvertTextTo(const std::string& text, const CodeTableData* table, const LineSink& sink,
+                         const LoadOptions& options = {});
 
 // One line of a file of the given kind into display bytes, equal byte for
 // byte to the HexText pipeline (tests/support/pipeline.h). A UTF-8 line is
 // its bytes, and the first one (firstLine) loses the two display bytes of its
-// signature; a Unicode line is the bytes of its units.
-void ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine,
-                 const CodeTableData* table, std::string& out);
-void ConvertLine(SourceKind kind, const std::string& line, bool firstLine,
-                 const CodeTableData* table, std::string& out);
+// signature; a Unicode line is the bytes of its units. Returns how many
+// characters it showed as "**"; runs, when given, gets their runs (offsets in
+// out) appended.
+std::uint64_t ConvertLine(SourceKind kind, const char* line, std::size_t size, bool firstLine,
+                          const CodeTableData* table, std::string& out,
+                          std::vector<UnshownRun>* runs = nullptr);
+std::uint64_t ConvertLine(SourceKind kind, const std::string& line, bool firstLine,
+                          const CodeTableData* table, std::string& out,
+                          std::vector<UnshownRun>* runs = nullptr);
 
 }  // namespace vellumo

@@ -35,9 +35,10 @@ const char kSeparator = '/';
 #endif
 
 const char kUsage[] =
-    "usage: vellumo-convert [--code gb2312|korean|japanese|big5] [--tables DIR] [-o OUT] FILE\n"
+    "usage: vellumo-convert [--code gb2312|korean|japanese|big5] [--tables DIR] [--utf8] [-o OUT] FILE\n"
     "  Converts FILE as the viewer shows it into bytes of the display code page\n"
     "  (default gb2312), every line followed by CR LF, to OUT or standard output.\n"
+    "  --utf8 reads a FILE without signature as UTF-8.\n"
     "  DIR is a program folder holding dll\\ with the code mapping tables; by\n"
     "  default the folder of this command, then the build's distribution folder.\n"
     "  The kind of FILE (UTF-8, ANSI or Unicode) is written to standard error.\n";
@@ -90,6 +91,7 @@ bool TableOpens(const std::string& path) {
 
 int Run(const std::vector<std::string>& args) {
   CodeType code = CodeType::Gb2312;
+  LoadOptions options;
   std::string tables, out, file;
   bool haveFile = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -108,6 +110,8 @@ int Run(const std::vector<std::string>& args) {
       const std::string* v = value("--code");
       if (!v) return 2;
       if (!CodeTypeOfName(*v, code)) return Usage(("unknown code page " + *v).c_str());
+    } else if (a == "--utf8") {
+      options.asUtf8 = true;
     } else if (a == "--tables") {
       const std::string* v = value("--tables");
       if (!v) return 2;
@@ -155,11 +159,14 @@ int Run(const std::vector<std::string>& args) {
   bool writeFailed = false;
   SourceKind kind;
   try {
-    kind = LoadLinesTo(PathFromUtf8(file), loaded ? &table : nullptr, [&](const std::string& line) {
-      if (std::fwrite(line.data(), 1, line.size(), sink) != line.size() ||
-          std::fwrite("\r\n", 1, 2, sink) != 2)
-        writeFailed = true;
-    });
+    kind = LoadLinesTo(PathFromUtf8(file), loaded ? &table : nullptr,
+                       [&](const char* line, std::size_t size) {
+                         if (std::fwrite(line, 1, size, sink) != size ||
+                             std::fwrite("\r\n", 1, 2, sink) != 2)
+                           writeFailed = true;
+                       },
+                       options)
+               .kind;
   } catch (const LoadError& e) {
     if (sink != stdout) {
       std::fclose(sink);

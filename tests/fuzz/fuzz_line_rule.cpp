@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The loader decides the kind from the first bytes and the first line (no
   // table: ANSI lines pass as they are, and the kind does not depend on it).
   std::vector<std::string> loaded;
-  const SourceKind kind = ConvertTextTo(text, nullptr, [&](const std::string& l) { loaded.push_back(l); });
+  const SourceKind kind =
+      ConvertTextTo(text, nullptr, [&](const char* l, std::size_t n) { loaded.emplace_back(l, n); }).kind;
   if (kind != DetectSourceKind(text.substr(0, 4), expected.empty() ? std::string() : expected[0]))
     std::abort();
   if (kind == SourceKind::Unicode) return 0;  // fuzz_unit_rule

@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (flags & 2) text.insert(0, "\xEF\xBB\xBF");
   else if (flags & 4) text.insert(0, "\xFF\xFE");
   std::vector<std::string> fast;
-  const SourceKind kind = ConvertTextTo(text, table, [&](const std::string& l) { fast.push_back(l); });
+  const SourceKind kind =
+      ConvertTextTo(text, table, [&](const char* l, std::size_t n) { fast.emplace_back(l, n); }).kind;
   const std::vector<std::string> lines = kind == SourceKind::Unicode
                                              ? testing::ReferenceLines(text.substr(2), 2)
                                              : testing::ReferenceLines(text);

@@ -37,6 +37,11 @@ printf 'ab\rc\n\xd6\xd0\x1a\nzz' > "$work/ansi.txt"
 check "ansi bytes" "6162630d0ad6d00d0a" "$("$tool" --tables "$work/prog" "$work/ansi.txt" 2>"$work/err" | od -An -tx1 -v | tr -d ' \n')"
 check "ansi kind" "ANSI" "$(cat "$work/err")"
 
+# A file without signature read as UTF-8: nothing dropped from its first line.
+printf 'A\xe4\xb8\xad' > "$work/bare.txt"
+check "as utf8" "41d6d00d0a" "$("$tool" --utf8 --tables "$work/prog" "$work/bare.txt" 2>"$work/err" | od -An -tx1 -v | tr -d ' \n')"
+check "as utf8 kind" "UTF-8" "$(cat "$work/err")"
+
 # Another code page reads its own table (which lacks A).
 printf '\xef\xbb\xbfA\xe4\xb8\xad' > "$work/zh.txt"
 check "big5" "2a2aa4a40d0a" "$("$tool" --code big5 --tables "$work/prog" "$work/zh.txt" 2>/dev/null | od -An -tx1 -v | tr -d ' \n')"

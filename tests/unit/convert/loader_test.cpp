@@ -31,8 +31,8 @@ V Cut(const std::string& text, std::size_t chunk = 0) {
 
 V Convert(const std::string& text, const CodeTableData& table, SourceKind* kind = nullptr) {
   V lines;
-  SourceKind k = ConvertTextTo(text, &table, [&](const std::string& l) { lines.push_back(l); });
-  if (kind) *kind = k;
+  const LoadResult r = ConvertTextTo(text, &table, [&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
+  if (kind) *kind = r.kind;
   return lines;
 }
 
@@ -149,6 +149,67 @@ TEST(UnicodeFiles, ReadByUnitsAfterTheSignature) {
   EXPECT_EQ(kind, SourceKind::Unicode);
   // An odd number of bytes loses only the stray last one.
   EXPECT_EQ(Convert("\xFF\xFE" + Bytes(u"A\u4E2D") + "\x41", table), (V{"A\xD6\xD0"}));
+}
+
+using Runs = std::vector<std::pair<std::uint64_t, std::uint64_t>>;
+
+LoadResult Load(const std::string& text, const CodeTableData& table, LoadOptions options = {},
+                std::string* document = nullptr) {
+  std::string doc;
+  LoadResult r = ConvertTextTo(text, &table, [&](const char* l, std::size_t n) {
+    doc.append(l, n);
+    doc += "\r\n";
+  }, options);
+  if (document) *document = doc;
+  return r;
+}
+
+Runs RunsOf(const LoadResult& r) {
+  Runs runs;
+  for (const UnshownRun& run : r.unshownRuns) runs.emplace_back(run.offset, run.count);
+  return runs;
+}
+
+// What conversion could not show: characters the table lacks and malformed
+// sequences, by offset in the document of lines each followed by CR LF.
+TEST(Unshown, CountsWhatConversionMade) {
+  const CodeTableData table = ParseCodeTable(SmallTable());
+  std::string doc;
+  // U+AC00 and U+AC01 (lacking), "**" from the file, a stray continuation byte.
+  LoadResult r = Load("\xEF\xBB\xBF" "a\xEA\xB0\x80\xEA\xB0\x81" "b\r\n**\x80\xE4\xB8\xAD\n", table, {}, &doc);
+  EXPECT_EQ(doc, "a****b\r\n****\xD6\xD0\r\n");
+  EXPECT_EQ(r.unshown, 3u);
+  EXPECT_EQ(RunsOf(r), (Runs{{1, 2}, {10, 1}}));
+  // The signature's "**" goes with the first two bytes and is not counted.
+  const CodeTableData noSignature = ParseCodeTable(testing::TableLine(0x41, "A"));
+  r = Load("\xEF\xBB\xBF" "\xE4\xB8\xAD" "A", noSignature);
+  EXPECT_EQ(RunsOf(r), (Runs{{0, 1}}));
+  // A one-byte signature takes half of the "**" after it, which then counts no more.
+  const CodeTableData oneByte = ParseCodeTable(testing::TableLine(0xFEFF, "Z"));
+  r = Load("\xEF\xBB\xBF" "\xEA\xB0\x80\xEA\xB0\x80", oneByte, {}, &doc);
+  EXPECT_EQ(doc, "***\r\n");
+  EXPECT_EQ(RunsOf(r), (Runs{{1, 1}}));
+  EXPECT_EQ(r.unshown, 1u);
+  // Unicode: each unit the table lacks.
+  r = Load("\xFF\xFE" + Bytes(u"A\uAC00\r\n\uAC00\uAC01"), table);
+  EXPECT_EQ(RunsOf(r), (Runs{{1, 1}, {5, 2}}));
+  EXPECT_EQ(r.unshown, 3u);
+  // ANSI shows bytes as they are; nothing to count.
+  EXPECT_EQ(Load("**\xEA\xB0", table).unshown, 0u);
+}
+
+TEST(Unshown, FileWithoutSignatureReadAsUtf8) {
+  const CodeTableData table = ParseCodeTable(SmallTable());
+  std::string doc;
+  LoadResult r = Load("\xE4\xB8\xAD" "a\xEA\xB0\x80", table, {true}, &doc);
+  EXPECT_EQ(r.kind, SourceKind::Utf8);
+  EXPECT_EQ(doc, "\xD6\xD0" "a**\r\n");  // nothing dropped from the first line
+  EXPECT_EQ(RunsOf(r), (Runs{{3, 1}}));
+  // A signature still decides.
+  EXPECT_EQ(Load("\xFF\xFE" + Bytes(u"AB"), table, {true}, &doc).kind, SourceKind::Unicode);
+  EXPECT_EQ(doc, "AB\r\n");
+  EXPECT_EQ(Load("\xEF\xBB\xBF" "AB", table, {true}, &doc).kind, SourceKind::Utf8);
+  EXPECT_EQ(doc, "AB\r\n");
 }
 
 // The fast path gives the pipeline's bytes for every line.
