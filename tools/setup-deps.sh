@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, everything the build and the tests need,
 # in two steps: first what every run needs (native tools, both MinGW-w64
-# toolchains, 64-bit Wine, fonts, Xvfb, ImageMagick, Chromium), then the
+# toolchains, 64-bit Wine, fonts, Xvfb, ImageMagick, Chromium, and Scintilla's
+# source through tools/fetch-scintilla.sh), then the
 # 32-bit Wine loader, which only some kernels run and which a package index
 # out of step can make uninstallable. Only a failure of the first step stops.
 # Safe to run again: packages already present are skipped.
@@ -20,12 +21,20 @@ optional=wine32:i386
 
 say() { echo "setup-deps.sh: $*" >&2; }
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+# VELLUMO_FETCH_SCINTILLA names a stand-in for the fetch (the set-up's test).
+fetch=${VELLUMO_FETCH_SCINTILLA:-$(dirname "$0")/fetch-scintilla.sh}
+fetch_scintilla() {
+  if ! bash "$fetch"; then
+    say "fetching Scintilla's source failed (its messages above); the set-up stops here"
+    exit 1
+  fi
+}
 
 missing=()
 for p in "${required[@]}"; do installed "$p" || missing+=("$p"); done
 want_optional=0
 installed "$optional" || want_optional=1
-[ ${#missing[@]} -eq 0 ] && [ $want_optional -eq 0 ] && exit 0
+if [ ${#missing[@]} -eq 0 ] && [ $want_optional -eq 0 ]; then fetch_scintilla; exit 0; fi
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
@@ -66,6 +75,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
   fi
 fi
+fetch_scintilla
 
 # The apt message that says why a package could not be installed, in words.
 install_failure_cause() {

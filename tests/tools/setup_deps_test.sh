@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tools/setup-deps.sh against stand-in apt-get, dpkg and dpkg-query on PATH:
 # a broken i386 index, one index file that fails, a required install that
-# fails, and a machine that has everything. Touches no real package system.
+# fails, a machine that has everything, and a Scintilla fetch that fails (the
+# fetch is a stand-in too). Touches no real package system.
 set -uo pipefail
 setup=$(cd "$(dirname "$0")/../.." && pwd)/tools/setup-deps.sh
 work=$(mktemp -d "${TMPDIR:-/tmp}/setup-deps-test.XXXXXX")
@@ -48,6 +49,13 @@ esac
 for p; do case $p in -*|install|*=*) ;; *) echo "$p" >>"$STATE/installed" ;; esac; done
 S
 printf '#!/bin/sh\nexec "$@"\n' >"$bin/sudo"
+cat >"$bin/fetch-scintilla" <<'S'
+#!/bin/sh
+echo fetched >>"$STATE/fetched"
+[ "$SCENARIO" = fetch ] && { echo "fetch-scintilla.sh: apt-get source failed" >&2; exit 1; }
+exit 0
+S
+export VELLUMO_FETCH_SCINTILLA=$bin/fetch-scintilla
 chmod +x "$bin"/*
 
 failures=0
@@ -71,6 +79,7 @@ check i386 "names the cause in one line" has "32-bit Wine could not be installed
 check i386 "says the added architecture stays" has "i386 architecture added for it stays configured"
 check i386 "installs the required packages" grep -qx wine64 "$STATE/installed"
 check i386 "asks apt to retry downloads" grep -q 'Acquire::Retries=3' "$STATE/calls"
+check i386 "fetches Scintilla's source" test -s "$STATE/fetched"
 
 run index
 check index "exits 0 (got $rc)" test $rc -eq 0
@@ -85,11 +94,18 @@ check required "says what failed" has "installing the required packages failed"
 check required "says what to try" has "try again later"
 check required "stops before the 32-bit loader" eval '! grep -q "wine32:i386" "$STATE/calls"'
 
-# shellcheck disable=SC2046
-run none $(sed -n '/^native_pkgs=(/,/^optional=/p' "$setup" | grep -oE '[a-z0-9][a-z0-9.+:-]+' |
-           grep -vE '^(native_pkgs|cross_pkgs|wine_pkgs|doc_pkgs|required|optional)$')
+mapfile -t all < <(sed -n '/^native_pkgs=(/,/^optional=/p' "$setup" | grep -oE '[a-z0-9][a-z0-9.+:-]+' |
+                   grep -vE '^(native_pkgs|cross_pkgs|wine_pkgs|doc_pkgs|required|optional)$')
+run none "${all[@]}"
 check none "exits 0 when all is there (got $rc)" test $rc -eq 0
 check none "calls no apt" test ! -s "$STATE/calls"
+check none "still fetches Scintilla's source" test -s "$STATE/fetched"
+
+run fetch "${all[@]:0:${#all[@]}-1}"
+check fetch "exits 1 (got $rc)" test $rc -eq 1
+check fetch "passes on what failed" has "apt-get source failed"
+check fetch "says the set-up stops" has "fetching Scintilla's source failed"
+check fetch "stops before the 32-bit loader" eval '! grep -q "wine32:i386" "$STATE/calls"'
 
 [ $failures -eq 0 ] && echo "setup-deps.sh: all scenarios behave"
 exit $((failures > 0))
