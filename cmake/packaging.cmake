@@ -10,6 +10,8 @@ install(DIRECTORY ${VELLUMO_DIST_DIR}/dll ${VELLUMO_DIST_DIR}/language DESTINATI
 install(FILES ${VELLUMO_DIST_DIR}/howtouse.htm ${VELLUMO_DIST_DIR}/readme.htm
               ${VELLUMO_DIST_DIR}/bk.gif ${CMAKE_SOURCE_DIR}/LICENSE
         DESTINATION .)
+# Scintilla's licence asks for its notice beside the program that contains it.
+install(FILES ${SCINTILLA_LICENSE} DESTINATION . RENAME Scintilla-License.txt)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME Vellumo)
