@@ -43,9 +43,14 @@ struct LoadedDocument {
 
 LoadedDocument ReadDocument(const std::filesystem::path& path, const CodeTableData* table,
                             bool asUtf8, const std::function<void(const char*, std::size_t)>& sink) {
-  (void)asUtf8;
+  LoadOptions options;
+  options.asUtf8 = asUtf8;
+  const LoadResult result = LoadLinesTo(path, table, sink, options);
   LoadedDocument loaded;
-  loaded.kind = LoadLinesTo(path, table, [&](const std::string& line) { sink(line.data(), line.size()); });
+  loaded.kind = result.kind;
+  loaded.unshown = result.unshown;
+  loaded.marks.reserve(result.unshownRuns.size());
+  for (const UnshownRun& run : result.unshownRuns) loaded.marks.push_back({run.offset, run.count});
   return loaded;
 }
 
