@@ -64,11 +64,6 @@ void TMemoryStream::LoadFromFile(const std::string& path) {
   LoadFromStream(file);
 }
 
-void TMemoryStream::SaveToFile(const std::string& path) const {
-  TFileStream file(path, TFileStream::fmCreate);
-  file.WriteBuffer(data_.data(), data_.size());
-}
-
 TFileStream::TFileStream(const std::string& path, Mode mode) {
   const char* how = mode == fmOpenRead ? "rb" : mode == fmOpenReadWrite ? "r+b" : "wb";
   file_.reset(std::fopen(path.c_str(), how));

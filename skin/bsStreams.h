@@ -80,7 +80,6 @@ class TMemoryStream : public TStream {
   const std::vector<std::uint8_t>& Bytes() const { return data_; }
   void LoadFromStream(TStream& source);
   void LoadFromFile(const std::string& path);
-  void SaveToFile(const std::string& path) const;
 
  private:
   std::vector<std::uint8_t> data_;
