@@ -1,6 +1,6 @@
 #include "about/aboutbrowser.h"
 
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 #include "win32/strings.h"
 
 namespace vellumo {

@@ -11,9 +11,9 @@
 
 #include "about/aboutlogic.h"
 #include "about/aboutsystem.h"
-#include "about/browserpane.h"
 #include "about/aboutview.h"
-#include "skin/bsSkinData.h"
+#include "about/browserpane.h"
+#include "skin/data/bsSkinData.h"
 
 namespace vellumo {
 

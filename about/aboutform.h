@@ -9,7 +9,7 @@
 
 #include "about/aboutbrowser.h"
 #include "about/aboutview.h"
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 #include "skinwin/bsSkinBoxCtrls.h"
 #include "skinwin/bsSkinButtons.h"
 #include "skinwin/bsSkinForm.h"

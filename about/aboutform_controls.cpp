@@ -2,7 +2,7 @@
 // align rules for the client size, their button pictures, hints and handlers.
 
 #include "about/aboutform.h"
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 
 namespace vellumo {
 

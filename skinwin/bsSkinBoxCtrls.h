@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsEditLook.h"
+#include "skin/controls/bsEditLook.h"
 #include "skinwin/bsSkinCtrls.h"
 
 namespace bs {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/bsEffects.h"
+#include "skin/draw/bsEffects.h"
 
 namespace bs {
 

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "skin/bsButtonLook.h"
-#include "skin/bsButtonState.h"
+#include "skin/controls/bsButtonLook.h"
+#include "skin/controls/bsButtonState.h"
 #include "skinwin/bsSkinCtrls.h"
 
 namespace bs {

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "skin/bsRegionData.h"
+#include "skin/draw/bsRegionData.h"
 #include "skinwin/bsPaint.h"
 
 namespace bs {

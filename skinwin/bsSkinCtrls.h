@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsControlSection.h"
-#include "skin/bsSkinData.h"
+#include "skin/controls/bsControlSection.h"
+#include "skin/data/bsSkinData.h"
 #include "skinwin/bsSkinCanvas.h"
 #include "win32/window.h"
 

@@ -4,11 +4,17 @@
 
 #include <algorithm>
 
-#include "skin/bsCaption.h"
-#include "skin/bsEffects.h"
-#include "skin/bsFormGeometry.h"
-#include "skin/bsFramePaint.h"
-#include "skin/bsRegionData.h"
+#include "skin/draw/bsEffects.h"
+#include "skin/draw/bsGeometry.h"
+#include "skin/draw/bsRegionData.h"
+#include "skin/frame/bsCaption.h"
+#include "skin/frame/bsFormGeometry.h"
+#include "skin/frame/bsFrameHitTest.h"
+#include "skin/frame/bsFramePaint.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameSize.h"
+#include "skin/frame/bsFrameStrips.h"
 #include "skinwin/bsPaint.h"
 
 namespace bs {

@@ -10,11 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsFrameObjects.h"
-#include "skin/bsFrameState.h"
-#include "skin/bsSkinData.h"
-#include "skin/bsSystemMenu.h"
-#include "skin/bsUtils.h"
+#include "skin/data/bsSkinData.h"
+#include "skin/frame/bsFrameObjects.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameSize.h"
+#include "skin/frame/bsFrameState.h"
+#include "skin/frame/bsFrameStrips.h"
+#include "skin/frame/bsSystemMenu.h"
 #include "skinwin/bsSkinMenus.h"
 #include "win32/handles.h"
 #include "win32/window.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "skin/bsPanelLook.h"
+#include "skin/controls/bsPanelLook.h"
 #include "skinwin/bsSkinCtrls.h"
 
 namespace bs {

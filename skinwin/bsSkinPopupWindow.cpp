@@ -2,8 +2,13 @@
 
 #include <algorithm>
 
-#include "skin/bsRegionData.h"
-#include "skin/bsUtils.h"
+#include "skin/controls/bsGlyph.h"
+#include "skin/draw/bsGeometry.h"
+#include "skin/draw/bsPictureCopy.h"
+#include "skin/draw/bsRegionData.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameStrips.h"
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinMenus.h"
 

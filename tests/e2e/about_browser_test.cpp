@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "app/menuids.h"
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 #include "skinwin/bsPaint.h"
 #include "tests/e2e/aboutwindow.h"
 #include "tests/e2e/harness.h"

@@ -10,10 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsAboutLayout.h"
-#include "skin/bsButtonLook.h"
-#include "skin/bsEditLook.h"
-#include "skin/bsPanelLook.h"
+#include "skin/controls/bsAboutLayout.h"
+#include "skin/controls/bsButtonLook.h"
+#include "skin/controls/bsEditLook.h"
+#include "skin/controls/bsGlyph.h"
+#include "skin/controls/bsPanelLook.h"
+#include "skin/draw/bsGeometry.h"
+#include "skin/draw/bsPictureCopy.h"
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinCanvas.h"
 #include "skinwin/bsSkinCtrls.h"

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 #include "tests/e2e/harness.h"
 
 namespace e2e {
