@@ -49,11 +49,6 @@ struct ButtonLook {
   Pixel frameColour = 0, fillColour = 0;
 };
 
-// The plain looks' colours.
-constexpr Pixel kPlainHotFrame = Rgb(0, 0, 128);
-constexpr Pixel kPlainDownFill = Rgb(133, 147, 181);
-constexpr Pixel kPlainHotFill = Rgb(182, 189, 210);
-
 // Whether a section fades: a button section with morphing.
 bool SectionFades(const ControlSection& s);
 

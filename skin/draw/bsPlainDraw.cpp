@@ -11,6 +11,12 @@ void FillRect(Picture& p, const Rect& r, Pixel colour) {
     for (int x = left; x < right; ++x) p.Set(x, y, colour);
 }
 
+void Line(Picture& p, Point from, Point to, Pixel colour) {
+  const int dx = (to.x > from.x) - (to.x < from.x), dy = (to.y > from.y) - (to.y < from.y);
+  for (Point at = from; at != to; at = Point{at.x + dx, at.y + dy})
+    if (at.x >= 0 && at.y >= 0 && at.x < p.width && at.y < p.height) p.Set(at.x, at.y, colour);
+}
+
 void BevelRect(Picture& p, const Rect& r, Pixel topLeft, Pixel bottomRight) {
   if (r.IsEmpty()) return;
   FillRect(p, Rect{r.left, r.top, r.right, r.top + 1}, topLeft);

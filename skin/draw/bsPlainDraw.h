@@ -13,13 +13,24 @@ struct SystemColors {
   Pixel btnFace = Rgb(212, 208, 200);
   Pixel btnShadow = Rgb(128, 128, 128);
   Pixel btnHighlight = Rgb(255, 255, 255);
+  Pixel light3d = Rgb(212, 208, 200);
+  Pixel darkShadow3d = Rgb(64, 64, 64);
   Pixel btnText = Rgb(0, 0, 0);
   Pixel window = Rgb(255, 255, 255);
   Pixel windowText = Rgb(0, 0, 0);
   Pixel grayText = Rgb(128, 128, 128);
 };
 
+// The plain looks' colours of a part under the mouse: its frame, and its
+// fill while pressed and while not.
+constexpr Pixel kPlainHotFrame = Rgb(0, 0, 128);
+constexpr Pixel kPlainDownFill = Rgb(133, 147, 181);
+constexpr Pixel kPlainHotFill = Rgb(182, 189, 210);
+
 void FillRect(Picture& p, const Rect& r, Pixel colour);
+// A line from one point up to, not including, the other: level, upright or
+// at 45 degrees.
+void Line(Picture& p, Point from, Point to, Pixel colour);
 // A one-pixel outline just inside r.
 void FrameRect(Picture& p, const Rect& r, Pixel colour);
 // A one-pixel outline just inside r: top and left in topLeft, bottom and
