@@ -1,13 +1,12 @@
 #include "about/aboutbrowser.h"
 
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 #include "win32/strings.h"
 
 namespace vellumo {
 
 void AboutBrowser::Create(HWND form, const bs::TbsSkinData* skin, AboutView& view,
                           const std::string& programDir, const std::string& aboutLanguage) {
-  form_ = form;
   skin_ = skin;
   RECT client;
   GetClientRect(form, &client);
@@ -16,15 +15,15 @@ void AboutBrowser::Create(HWND form, const bs::TbsSkinData* skin, AboutView& vie
   ApplyDesign(view);
   logic_ = std::make_unique<AboutLogic>(view, pane_, system_, Widen(programDir),
                                         [&aboutLanguage] { return Widen(aboutLanguage); });
-  RunHere([&] { logic_->FormCreate(); });
+  logic_->FormCreate();
 }
 
 void AboutBrowser::FormShow() {
-  if (logic_) RunHere([&] { logic_->FormShow(); });
+  if (logic_) logic_->FormShow();
 }
 
 void AboutBrowser::Run(void (AboutLogic::*handler)()) {
-  if (logic_) RunHere([&] { (logic_.get()->*handler)(); });
+  if (logic_) (logic_.get()->*handler)();
 }
 
 void AboutBrowser::Layout(int width, int height) {

@@ -1,20 +1,19 @@
 // The About window's browser as a whole: the hosted control, the system
 // services and the logic over the window's controls (an AboutView), which the
-// window calls from its own handlers; each handler runs as a command.
+// window calls from its own handlers. A handler's failure goes up to its
+// caller: the window's procedure, or the event sink, reports it.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "about/aboutlogic.h"
 #include "about/aboutsystem.h"
-#include "about/browserpane.h"
 #include "about/aboutview.h"
-#include "skin/bsSkinData.h"
-#include "win32/errorbox.h"
+#include "about/browserpane.h"
+#include "skin/data/bsSkinData.h"
 
 namespace vellumo {
 
@@ -26,7 +25,7 @@ class AboutBrowser : private BrowserEvents {
   void Create(HWND form, const bs::TbsSkinData* skin, AboutView& view,
               const std::string& programDir, const std::string& aboutLanguage);
   void FormShow();
-  // Runs one of the logic's handlers as a command (nothing before Create).
+  // Runs one of the logic's handlers (nothing before Create).
   void Run(void (AboutLogic::*handler)());
   // Places the pane for the form's client size.
   void Layout(int width, int height);
@@ -36,12 +35,7 @@ class AboutBrowser : private BrowserEvents {
  private:
   void DownloadBegin() override;
   void NavigateComplete2() override;
-  template <class F>
-  void RunHere(F&& handler) {
-    RunCommand(form_, std::forward<F>(handler));
-  }
 
-  HWND form_ = nullptr;
   const bs::TbsSkinData* skin_ = nullptr;
   BrowserPane pane_;
   WindowsAboutSystem system_;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "about/aboutskin.h"
+#include "win32/errorbox.h"
 
 namespace vellumo {
 
@@ -18,7 +19,7 @@ bool Taboutform::Create(HINSTANCE instance, const std::string& programDir,
   if (!CreateHandle(cls, 0, L"关于 Vellumo", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kLeft, kTop,
                     kClientWidth, kClientHeight, nullptr, nullptr))
     return false;
-  FormCreate();
+  RunCommand(Handle(), [this] { FormCreate(); });
   return true;
 }
 
@@ -71,7 +72,7 @@ void Taboutform::FitToClient() {
 void Taboutform::Show() {
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
-  FormShow();
+  RunCommand(Handle(), [this] { FormShow(); });
 }
 
 void Taboutform::FormShow() { browser_.FormShow(); }
@@ -85,8 +86,6 @@ LRESULT Taboutform::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       LayOutControls();
       browser_.Layout(LOWORD(lp), HIWORD(lp));
       break;
-    case kAboutHandlerCalls:
-      return wp < kAboutHandlerCount ? HandlerCalls(static_cast<AboutHandler>(wp)) : -1;
   }
   return DefaultProc(msg, wp, lp);
 }

@@ -5,13 +5,11 @@
 
 #include <windows.h>
 
-#include <array>
 #include <string>
 
 #include "about/aboutbrowser.h"
-#include "about/abouthandlers.h"
 #include "about/aboutview.h"
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 #include "skinwin/bsSkinBoxCtrls.h"
 #include "skinwin/bsSkinButtons.h"
 #include "skinwin/bsSkinForm.h"
@@ -31,7 +29,8 @@ class Taboutform : public Window, private AboutView {
   static constexpr int kTop = 145;
 
   // programDir ends in a backslash; aboutLanguage is the program-wide
-  // language, read at creation and at every show.
+  // language, read at creation and at every show. Creation runs FormCreate
+  // as a command of the window, showing FormShow.
   bool Create(HINSTANCE instance, const std::string& programDir, const std::string& aboutLanguage);
   // Shows the window (non-modal) and brings it to the front.
   void Show();
@@ -52,8 +51,6 @@ class Taboutform : public Window, private AboutView {
   bs::TbsSkinPanel bsSkinPanel3;  // the bottom row
   bs::TbsSkinSpeedButton bsSkinSB_backword, bsSkinSB_forward, bsSkinSB_about, bsSkinSB_home,
       bsSkinSB_email, bsSkinSB_bbs, bsSkinSpeedButton1;
-  // The middle of the client area, where the browser pane goes.
-  bs::Rect BrowserArea() const { return browserArea_; }
 
   void bsSkinButton1Click();
   void Edit_inputKeyDown(WORD& key);
@@ -64,7 +61,6 @@ class Taboutform : public Window, private AboutView {
   void bsSkinSB_emailClick();
   void bsSkinSB_bbsClick();
   void bsSkinSpeedButton1Click();
-  int HandlerCalls(AboutHandler h) const { return handlerCalls_[h]; }
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -104,10 +100,7 @@ class Taboutform : public Window, private AboutView {
   void CreateControls();
   void LayOutControls();
   bs::Picture LoadGlyph(const wchar_t* name) const;
-  void Record(AboutHandler h) { ++handlerCalls_[h]; }
   ControlsRelayout relayout_{*this};
-  bs::Rect browserArea_;
-  std::array<int, kAboutHandlerCount> handlerCalls_ = {};
 };
 
 }  // namespace vellumo

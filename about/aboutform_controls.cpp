@@ -2,7 +2,7 @@
 // align rules for the client size, their button pictures, hints and handlers.
 
 #include "about/aboutform.h"
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 
 namespace vellumo {
 
@@ -50,7 +50,6 @@ void Taboutform::CreateControls() {
   RECT client;
   GetClientRect(Handle(), &client);
   const bs::AboutLayout l = bs::LayOutAboutWindow(&bsSkinData1, {client.right, client.bottom});
-  browserArea_ = l.browser;
 
   bsSkinPanel1.CreateControl(Handle(), l.panel1);
   bsSkinPanel2.SetSkinData(&bsSkinData1);
@@ -94,7 +93,6 @@ void Taboutform::LayOutControls() {
   RECT client;
   GetClientRect(Handle(), &client);
   const bs::AboutLayout l = bs::LayOutAboutWindow(&bsSkinData1, {client.right, client.bottom});
-  browserArea_ = l.browser;
   bsSkinPanel1.SetBounds(l.panel1);
   bsSkinPanel2.SetBounds(l.panel2);
   note.SetBounds(l.note);
@@ -104,58 +102,41 @@ void Taboutform::LayOutControls() {
   for (int i = 0; i < bs::kAboutButtonCount; ++i) (this->*kRow[i].button).SetBounds(l.buttons[i]);
 }
 
-// ---- Handlers: each recorded (the end-to-end tests read the record), then
-// run by the browser's logic. ----
+// ---- Handlers: run by the browser's logic. ----
 
 void Taboutform::bsSkinButton1Click() {
-  Record(kOkClick);
   browser_.Run(&AboutLogic::bsSkinButton1Click);
 }
 
 // Enter does what the OK button does; other keys go on to the edit.
 void Taboutform::Edit_inputKeyDown(WORD& key) {
   if (key != VK_RETURN) return;
-  Record(kEditKeyDownEnter);
   bsSkinButton1Click();
 }
 
 void Taboutform::bsSkinSB_backwordClick() {
-  Record(kBackwordClick);
   browser_.Run(&AboutLogic::bsSkinSB_backwordClick);
 }
 void Taboutform::bsSkinSB_forwardClick() {
-  Record(kForwardClick);
   browser_.Run(&AboutLogic::bsSkinSB_forwardClick);
 }
 void Taboutform::bsSkinSB_aboutClick() {
-  Record(kAboutClick);
   browser_.Run(&AboutLogic::bsSkinSB_aboutClick);
 }
 void Taboutform::bsSkinSB_homeClick() {
-  Record(kHomeClick);
   browser_.Run(&AboutLogic::bsSkinSB_homeClick);
 }
 void Taboutform::bsSkinSB_emailClick() {
-  Record(kEmailClick);
   browser_.Run(&AboutLogic::bsSkinSB_emailClick);
 }
 void Taboutform::bsSkinSB_bbsClick() {
-  Record(kBbsClick);
   browser_.Run(&AboutLogic::bsSkinSB_bbsClick);
 }
 void Taboutform::bsSkinSpeedButton1Click() {
-  Record(kExportClick);
   browser_.Run(&AboutLogic::bsSkinSpeedButton1Click);
 }
 
 // ---- The view the browser's logic works on ----
-
-namespace {
-bs::TbsSkinSpeedButton Taboutform::*const kRowButtons[bs::kAboutButtonCount] = {
-    &Taboutform::bsSkinSB_backword, &Taboutform::bsSkinSB_forward, &Taboutform::bsSkinSB_about,
-    &Taboutform::bsSkinSB_home,     &Taboutform::bsSkinSB_email,   &Taboutform::bsSkinSB_bbs,
-    &Taboutform::bsSkinSpeedButton1};
-}  // namespace
 
 void Taboutform::SetAddressText(const std::wstring& text) { Edit_input.SetText(text); }
 std::wstring Taboutform::AddressText() const { return Edit_input.Text(); }
@@ -182,7 +163,7 @@ void Taboutform::SetOkCaption(const std::wstring& text) {
 }
 
 void Taboutform::SetHint(bs::AboutButton button, const std::wstring& text) {
-  if (button >= 0 && button < bs::kAboutButtonCount) (this->*kRowButtons[button]).SetHint(text);
+  if (button >= 0 && button < bs::kAboutButtonCount) (this->*kRow[button].button).SetHint(text);
 }
 
 }  // namespace vellumo

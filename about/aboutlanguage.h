@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 
 namespace vellumo {
 

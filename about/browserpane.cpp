@@ -42,7 +42,7 @@ bool BrowserPane::Create(HWND parent, const RECT& rect, BrowserEvents* events) {
 
 HRESULT BrowserPane::Embed(BrowserEvents* events) {
   site_ = MakeCom<OleSite>(Handle());
-  sink_ = MakeCom<BrowserEventSink>(events);
+  sink_ = MakeCom<BrowserEventSink>(events, Handle());
   HRESULT hr = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
                                 __uuidof(IOleObject), object_.PutVoid());
   if (FAILED(hr)) return hr;

@@ -51,7 +51,6 @@ class BrowserPane : public Window, public Browser {
 
   // The application-starting cursor over the pane while busy.
   void SetBusy(bool busy);
-  bool Busy() const { return busy_; }
 
  protected:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;

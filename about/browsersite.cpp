@@ -2,6 +2,8 @@
 
 #include <exdispid.h>
 
+#include "win32/errorbox.h"
+
 namespace vellumo {
 
 STDMETHODIMP OleFrame::GetWindow(HWND* hwnd) {
@@ -75,6 +77,7 @@ STDMETHODIMP BrowserEventSink::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*
     if (id == DISPID_DOWNLOADBEGIN) events_->DownloadBegin();
     if (id == DISPID_NAVIGATECOMPLETE2) events_->NavigateComplete2();
   } catch (...) {
+    ReportAtBoundary(pane_ ? GetAncestor(pane_, GA_ROOT) : nullptr);
   }
   return S_OK;
 }

@@ -75,10 +75,12 @@ class OleSite : public ComObject<IOleClientSite, IOleInPlaceSite> {
   IOleObject* object_ = nullptr;  // not owned: the pane holds the control
 };
 
-// DWebBrowserEvents2: hands DownloadBegin and NavigateComplete2 on.
+// DWebBrowserEvents2: hands DownloadBegin and NavigateComplete2 on; a
+// failure of theirs is reported in a box owned by the pane's window.
 class BrowserEventSink : public ComObject<IDispatch> {
  public:
-  explicit BrowserEventSink(BrowserEvents* events) : events_(events) {}
+  explicit BrowserEventSink(BrowserEvents* events, HWND pane = nullptr)
+      : events_(events), pane_(pane) {}
   // No more events are handed on (the pane is going).
   void Disconnect() { events_ = nullptr; }
 
@@ -93,6 +95,7 @@ class BrowserEventSink : public ComObject<IDispatch> {
 
  private:
   BrowserEvents* events_;
+  HWND pane_;
 };
 
 }  // namespace vellumo

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/menuids.h"
-#include "skin/bsGraphics.h"
+#include "skin/draw/bsGraphics.h"
 #include "skinwin/bsPaint.h"
 #include "tests/e2e/harness.h"
 

@@ -7,7 +7,14 @@
 
 #include "bench/storedskin.h"
 #include "bench/timing.h"
-#include "skin/bsSkinData.h"
+#include "skin/controls/bsEditPicture.h"
+#include "skin/data/bsSkinData.h"
+#include "skin/draw/bsShape.h"
+#include "skin/draw/bsTiling.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameSize.h"
+#include "skin/frame/bsFrameStrips.h"
 #include "tools/skininfo.h"
 
 int main(int argc, char** argv) {

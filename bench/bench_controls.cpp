@@ -8,12 +8,12 @@
 
 #include "bench/storedskin.h"
 #include "bench/timing.h"
-#include "skin/bsAboutLayout.h"
-#include "skin/bsButtonLook.h"
-#include "skin/bsEditLook.h"
-#include "skin/bsMenuSession.h"
-#include "skin/bsPanelLook.h"
-#include "skin/bsPopupLook.h"
+#include "skin/controls/bsAboutLayout.h"
+#include "skin/controls/bsButtonLook.h"
+#include "skin/controls/bsEditLook.h"
+#include "skin/controls/bsPanelLook.h"
+#include "skin/menus/bsMenuSession.h"
+#include "skin/menus/bsPopupLook.h"
 
 namespace {
 

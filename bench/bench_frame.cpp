@@ -4,8 +4,12 @@
 #include <iterator>
 
 #include "bench/timing.h"
-#include "skin/bsFrameObjects.h"
-#include "skin/bsRegionData.h"
+#include "skin/draw/bsRegionData.h"
+#include "skin/draw/bsShape.h"
+#include "skin/frame/bsFrameObjects.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameStrips.h"
 
 // Usage: bench_frame [compressed-skin].
 int main(int argc, char** argv) {

@@ -10,7 +10,7 @@
 
 #include "bench/messages.h"
 #include "bench/storedskin.h"
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 #include "skinwin/bsSkinForm.h"
 #include "tests/skinwin/gdicount.h"
 #include "win32/window.h"

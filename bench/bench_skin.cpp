@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include "bench/timing.h"
-#include "skin/bsUtils.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameStrips.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "bench/timing.h"
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 #include "skinwin/bsSkinBoxCtrls.h"
 #include "skinwin/bsSkinButtons.h"
 #include "skinwin/bsSkinPanel.h"

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <random>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <vector>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 
 // Fills stored from the file at path; says so on stderr and returns false
 // when it cannot be read.

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "skin/bsEditLook.h"
+#include "skin/controls/bsEditLook.h"
 
 namespace bs {
 

@@ -47,6 +47,8 @@ SystemColors CurrentSystemColors() {
   c.btnFace = ColorRefToPixel(GetSysColor(COLOR_BTNFACE));
   c.btnShadow = ColorRefToPixel(GetSysColor(COLOR_BTNSHADOW));
   c.btnHighlight = ColorRefToPixel(GetSysColor(COLOR_BTNHIGHLIGHT));
+  c.light3d = ColorRefToPixel(GetSysColor(COLOR_3DLIGHT));
+  c.darkShadow3d = ColorRefToPixel(GetSysColor(COLOR_3DDKSHADOW));
   c.btnText = ColorRefToPixel(GetSysColor(COLOR_BTNTEXT));
   c.window = ColorRefToPixel(GetSysColor(COLOR_WINDOW));
   c.windowText = ColorRefToPixel(GetSysColor(COLOR_WINDOWTEXT));

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "skin/bsControlSection.h"
-#include "skin/bsGraphics.h"
+#include "skin/controls/bsControlSection.h"
+#include "skin/draw/bsGraphics.h"
 #include "win32/handles.h"
 
 namespace bs {

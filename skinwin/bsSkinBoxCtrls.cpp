@@ -134,6 +134,7 @@ LRESULT TbsCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 // ---- TbsSkinCustomEdit ------------------------------------------------------------
 
 TbsSkinCustomEdit::TbsSkinCustomEdit() {
+  SkinDataName = "edit";
   DefaultFont.color = 0;  // black
 }
 
@@ -142,11 +143,6 @@ bool TbsSkinCustomEdit::CreateEdit(HWND parent, const Rect& bounds) {
   SkinChange();
   SetBounds(bounds);
   return true;
-}
-
-void TbsSkinCustomEdit::SetSkinData(TbsSkinData* data) {
-  skinData_ = data;
-  if (Handle()) SkinChange();
 }
 
 EditState TbsSkinCustomEdit::State() const {
@@ -205,17 +201,14 @@ void TbsSkinCustomEdit::ApplyFont() {
 }
 
 void TbsSkinCustomEdit::SkinChange() {
+  if (!Handle()) return;
   ApplyFont();
-  const ControlSection s = Section();
   const Rect b = Bounds();
-  int width = b.Width(), height = b.Height();
-  if (!s.InForce()) {
-    if (DefaultWidth > 0) width = DefaultWidth;
-    if (DefaultHeight > 0) height = DefaultHeight;
-  }
-  height = EditHeight(s, State(), height);
+  // The width stays; the height follows the edit's own rule.
+  const Size size = SizeAfterSkinChange(Size{b.Width(), b.Height()});
+  const int height = EditHeight(Section(), State(), size.height);
   // The frame and text area change with the section: the non-client area anew.
-  SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+  SetWindowPos(Handle(), nullptr, 0, 0, size.width, height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
@@ -245,8 +238,8 @@ void TbsSkinCustomEdit::PaintTextArea(HDC dc) {
 void TbsSkinCustomEdit::SetMouseOver(bool over) {
   if (mouseOver_ == over) return;
   mouseOver_ = over;
-  if (over && OnMouseEnter) OnMouseEnter();
-  if (!over && OnMouseLeave) OnMouseLeave();
+  if (over) TellMouseEnter();
+  else TellMouseLeave();
   if (!Focused() && Section().InForce())
     RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
@@ -258,7 +251,7 @@ void TbsSkinCustomEdit::TrackLeave(bool nonClient) {
 }
 
 std::vector<MenuItem> TbsSkinCustomEdit::ContextMenuItems() const {
-  return EditMenuItemsOf(Handle(), skinData_ ? skinData_->ResourceStrData() : nullptr);
+  return EditMenuItemsOf(Handle(), SkinData() ? SkinData()->ResourceStrData() : nullptr);
 }
 
 void TbsSkinCustomEdit::RunEditCommand(int command) {
@@ -337,10 +330,7 @@ LRESULT TbsSkinCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     }
     default:
-      if (msg == SkinChanged && reinterpret_cast<TbsSkinData*>(wp) == skinData_) {
-        SkinChange();
-        return 0;
-      }
+      if (TakeSkinNotice(msg, reinterpret_cast<TbsSkinData*>(wp))) return 0;
       if (msg == SkinChanging) return 0;
       break;
   }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsEditLook.h"
+#include "skin/controls/bsEditLook.h"
 #include "skinwin/bsSkinCtrls.h"
 
 namespace bs {
@@ -52,17 +52,11 @@ class TbsCustomEdit : public vellumo::Window {
   bool readOnly_ = false;
 };
 
-class TbsSkinCustomEdit : public TbsCustomEdit, public TbsControlDefaults {
+class TbsSkinCustomEdit : public TbsCustomEdit, public SkinBinding, public TbsControlDefaults {
  public:
   TbsSkinCustomEdit();
 
   bool CreateEdit(HWND parent, const Rect& bounds);
-  TbsSkinData* SkinData() const { return skinData_; }
-  void SetSkinData(TbsSkinData* data);
-  std::string SkinDataName = "edit";
-  // Looked up afresh each time: a kept section would point into skin data
-  // that a reload frees.
-  ControlSection Section() const { return LookUpSection(skinData_, SkinDataName); }
 
   void SetBounds(const Rect& r);
   Rect Bounds() const;
@@ -74,8 +68,6 @@ class TbsSkinCustomEdit : public TbsCustomEdit, public TbsControlDefaults {
   // The whole control as drawn behind the text: frame and text area.
   Picture Look() const;
 
-  std::function<void()> OnMouseEnter, OnMouseLeave;
-
   // The context menu (right click, menu key): its items as data and the
   // command an item runs. OnContextMenu opens it, at a screen point.
   std::vector<MenuItem> ContextMenuItems() const;
@@ -84,6 +76,13 @@ class TbsSkinCustomEdit : public TbsCustomEdit, public TbsControlDefaults {
 
  protected:
   void TextAreaChanged() override;
+  // The font, the height rule and the frame anew; without a skin the same
+  // gives the plain look.
+  void SkinChange() override;
+  void SkinCleared() override { SkinChange(); }
+  // The edit keeps the size it is given, but for its height rule.
+  Size FitSize(Size request) const override { return request; }
+  Size DefaultSize() const override { return Size{DefaultWidth, DefaultHeight}; }
   virtual void DoContextMenu(POINT at);
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -91,14 +90,12 @@ class TbsSkinCustomEdit : public TbsCustomEdit, public TbsControlDefaults {
   EditState State() const;
   int CellHeight() const;
   int MeasureCellHeight() const;
-  void SkinChange();
   void ApplyFont();
   void SetMouseOver(bool over);
   void TrackLeave(bool nonClient);
   void PaintFrame();
   void PaintTextArea(HDC dc);
 
-  TbsSkinData* skinData_ = nullptr;
   vellumo::UniqueFont font_;
   bool mouseOver_ = false;
   int cellHeight_ = 0;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "skin/bsEffects.h"
+#include "skin/draw/bsEffects.h"
 
 namespace bs {
 
@@ -61,9 +61,22 @@ void DrawButton(TbsCanvas& c, const ButtonLook& look, const TbsButtonContent& b,
   c.Text(font, b.Caption, at.textRect, flags, look.textColour);
 }
 
+namespace {
+
+// The look with the button's glyph and caption in its section's font (or its
+// default font).
+void PaintButton(TbsCanvas& c, const ButtonLook& look, const TbsButtonContent& content,
+                 const SkinBinding& binding, const TbsControlDefaults& defaults, bool enabled) {
+  const vellumo::UniqueFont font =
+      FontOf(SkinControlFont<TbsDataSkinButtonControl>(binding.Section(), defaults));
+  DrawButton(c, look, content, font.get(), enabled);
+}
+
+}  // namespace
+
 // ---- TbsSkinButton ----------------------------------------------------------------
 
-TbsSkinButton::TbsSkinButton() {
+TbsSkinButton::TbsSkinButton() : TbsButtonDriver(ButtonKind::Push) {
   SkinDataName = "button";
   AllButtons().push_back(this);
 }
@@ -81,12 +94,6 @@ DWORD TbsSkinButton::Style() const {
   return WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (CanFocused ? WS_TABSTOP : 0);
 }
 
-void TbsSkinButton::SetDown(bool down) { Apply(state_.SetDown(down)); }
-
-void TbsSkinButton::Click() {
-  if (OnClick) OnClick();
-}
-
 void TbsSkinButton::SkinChange() {
   TbsSkinControl::SkinChange();
   state_.fades = SectionFades(Section());
@@ -100,52 +107,31 @@ void TbsSkinButton::MouseLeft() {
   if (state_.MouseIn() && GetCapture() != Handle()) Apply(state_.MouseLeave());
 }
 
-void TbsSkinButton::SyncTimers() {
+bool TbsSkinButton::SetButtonTimer(int which, bool on, UINT ms) {
   HWND hwnd = Handle();
-  if (!hwnd) return;
-  if (state_.FadeTimerRunning() != fadeTimer_) {
-    fadeTimer_ = state_.FadeTimerRunning();
-    if (fadeTimer_) SetTimer(hwnd, kFadeTimer, ButtonState::kFadeInterval, nullptr);
-    else KillTimer(hwnd, kFadeTimer);
-  }
-  if (state_.RepeatTimerRunning() != repeatTimer_) {
-    repeatTimer_ = state_.RepeatTimerRunning();
-    if (repeatTimer_) SetTimer(hwnd, kRepeatTimer, static_cast<UINT>(state_.repeatInterval), nullptr);
-    else KillTimer(hwnd, kRepeatTimer);
-  }
+  if (!hwnd) return false;
+  const UINT_PTR id = which == 0 ? kFadeTimer : kRepeatTimer;
+  if (on) SetTimer(hwnd, id, ms, nullptr);
+  else KillTimer(hwnd, id);
+  return true;
 }
 
-void TbsSkinButton::Apply(const ButtonEffects& e) {
-  SyncTimers();
-  if (e.releaseGroup) {
-    HWND parent = GetParent(Handle());
-    std::vector<ButtonState*> siblings;
-    for (TbsSkinButton* b : AllButtons())
-      if (b->Handle() && GetParent(b->Handle()) == parent) siblings.push_back(&b->state_);
-    for (ButtonState* changed : ReleaseGroup(state_, siblings))
-      for (TbsSkinButton* b : AllButtons())
-        if (&b->state_ == changed) b->Apply(ButtonEffects{0, true, false});
-  }
-  if (e.repaint) Repaint();
-  for (int i = 0; i < e.clicks; ++i) Click();
+// The push buttons on the same parent.
+std::vector<TbsButtonDriver*> TbsSkinButton::GroupSiblings() {
+  std::vector<TbsButtonDriver*> group;
+  HWND parent = GetParent(Handle());
+  for (TbsSkinButton* b : AllButtons())
+    if (b->Handle() && GetParent(b->Handle()) == parent) group.push_back(b);
+  return group;
 }
 
 void TbsSkinButton::PaintControl(TbsCanvas& c) {
   state_.fades = SectionFades(Section());
-  ButtonLookState st;
-  st.size = ClientSize();
-  st.enabled = Enabled();
-  st.down = state_.Down();
-  st.mouseIn = state_.MouseIn();
+  ButtonLookState st = LookState(ClientSize(), Enabled());
   st.focused = GetFocus() == Handle();
   st.canFocused = CanFocused;
-  st.pressedByMouse = state_.PressedByMouse();
-  st.groupIndex = state_.groupIndex;
-  st.morphFactor = state_.MorphFactor();
-  const ButtonLook look =
-      PushButtonLook(Section(), st, CurrentSystemColors(), PixelOf(DefaultFont.color));
-  const vellumo::UniqueFont font = FontOf(SkinControlFont<TbsDataSkinButtonControl>(Section(), *this));
-  DrawButton(c, look, *this, font.get(), st.enabled);
+  PaintButton(c, PushButtonLook(Section(), st, CurrentSystemColors(), PixelOf(DefaultFont.color)),
+              *this, *this, *this, st.enabled);
 }
 
 LRESULT TbsSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -204,7 +190,9 @@ LRESULT TbsSkinButton::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 // ---- TbsSkinSpeedButton ------------------------------------------------------------
 
-TbsSkinSpeedButton::TbsSkinSpeedButton() { SkinDataName = "toolbutton"; }
+TbsSkinSpeedButton::TbsSkinSpeedButton() : TbsButtonDriver(ButtonKind::Speed) {
+  SkinDataName = "toolbutton";
+}
 
 TbsSkinSpeedButton::~TbsSkinSpeedButton() {
   StopTimer(0);
@@ -213,12 +201,6 @@ TbsSkinSpeedButton::~TbsSkinSpeedButton() {
 
 void TbsSkinSpeedButton::ReadFade() { state_.fades = SectionFades(Section()) && !Transparent; }
 
-void TbsSkinSpeedButton::SetDown(bool down) { Apply(state_.SetDown(down)); }
-
-void TbsSkinSpeedButton::Click() {
-  if (OnClick) OnClick();
-}
-
 void TbsSkinSpeedButton::SkinChange() {
   TbsGraphicSkinControl::SkinChange();
   ReadFade();
@@ -226,33 +208,19 @@ void TbsSkinSpeedButton::SkinChange() {
 
 void TbsSkinSpeedButton::EnabledChanged() { Apply(state_.SetEnabled(Enabled())); }
 
-void TbsSkinSpeedButton::SyncTimers() {
-  if (state_.FadeTimerRunning() != fadeTimer_) {
-    fadeTimer_ = state_.FadeTimerRunning();
-    if (fadeTimer_) StartTimer(0, ButtonState::kFadeInterval);
-    else StopTimer(0);
-  }
-  if (state_.RepeatTimerRunning() != repeatTimer_) {
-    repeatTimer_ = state_.RepeatTimerRunning();
-    if (repeatTimer_) StartTimer(1, static_cast<UINT>(state_.repeatInterval));
-    else StopTimer(1);
-  }
+bool TbsSkinSpeedButton::SetButtonTimer(int which, bool on, UINT ms) {
+  if (on) StartTimer(which, ms);
+  else StopTimer(which);
+  return true;
 }
 
-void TbsSkinSpeedButton::Apply(const ButtonEffects& e) {
-  SyncTimers();
-  if (e.releaseGroup && Parent()) {
-    std::vector<TbsSkinSpeedButton*> group;
+// The speed buttons on the same host.
+std::vector<TbsButtonDriver*> TbsSkinSpeedButton::GroupSiblings() {
+  std::vector<TbsButtonDriver*> group;
+  if (Parent())
     for (TbsGraphicControl* g : Parent()->Graphics())
       if (auto* b = dynamic_cast<TbsSkinSpeedButton*>(g)) group.push_back(b);
-    std::vector<ButtonState*> siblings;
-    for (TbsSkinSpeedButton* b : group) siblings.push_back(&b->state_);
-    for (ButtonState* changed : ReleaseGroup(state_, siblings))
-      for (TbsSkinSpeedButton* b : group)
-        if (&b->state_ == changed) b->Apply(ButtonEffects{0, true, false});
-  }
-  if (e.repaint) Invalidate();
-  for (int i = 0; i < e.clicks; ++i) Click();
+  return group;
 }
 
 void TbsSkinSpeedButton::MouseEnter() {
@@ -285,22 +253,13 @@ void TbsSkinSpeedButton::TimerTick(int which) {
 
 void TbsSkinSpeedButton::Paint(TbsCanvas& c) {
   ReadFade();
-  ButtonLookState st;
-  st.size = ClientSize();
-  st.enabled = Enabled();
-  st.down = state_.Down();
-  st.mouseIn = state_.MouseIn();
-  st.pressedByMouse = state_.PressedByMouse();
-  st.groupIndex = state_.groupIndex;
-  st.morphFactor = state_.MorphFactor();
+  ButtonLookState st = LookState(ClientSize(), Enabled());
   st.transparent = Transparent || Flat;
   st.flat = Flat;
-  const ButtonLook look =
-      SpeedButtonLook(Section(), st, CurrentSystemColors(), PixelOf(DefaultFont.color));
-  const vellumo::UniqueFont font = FontOf(SkinControlFont<TbsDataSkinButtonControl>(Section(), *this));
   TbsButtonContent content = *this;
   if (!ShowCaption) content.Caption.clear();
-  DrawButton(c, look, content, font.get(), st.enabled);
+  PaintButton(c, SpeedButtonLook(Section(), st, CurrentSystemColors(), PixelOf(DefaultFont.color)),
+              content, *this, *this, st.enabled);
 }
 
 }  // namespace bs

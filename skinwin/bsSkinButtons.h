@@ -7,8 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "skin/bsButtonLook.h"
-#include "skin/bsButtonState.h"
+#include "skin/controls/bsButtonLook.h"
+#include "skin/controls/bsButtonState.h"
+#include "skinwin/bsButtonDriver.h"
 #include "skinwin/bsSkinCtrls.h"
 
 namespace bs {
@@ -28,18 +29,12 @@ struct TbsButtonContent {
 void DrawButton(TbsCanvas& c, const ButtonLook& look, const TbsButtonContent& content,
                 HFONT font, bool enabled);
 
-class TbsSkinButton : public TbsSkinCustomControl, public TbsButtonContent {
+class TbsSkinButton : public TbsSkinCustomControl, public TbsButtonContent, public TbsButtonDriver {
  public:
   TbsSkinButton();
   ~TbsSkinButton() override;
 
   bool CanFocused = true;
-  std::function<void()> OnClick;
-
-  // Down, GroupIndex, AllowAllUp, RepeatMode, RepeatInterval live in the state.
-  ButtonState& State() { return state_; }
-  void SetDown(bool down);
-  void Click();
 
  protected:
   const wchar_t* ClassName() const override { return L"TbsSkinButton"; }
@@ -50,16 +45,14 @@ class TbsSkinButton : public TbsSkinCustomControl, public TbsButtonContent {
   void MouseEntered() override;
   void MouseLeft() override;
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
-
- private:
-  void Apply(const ButtonEffects& e);
-  void SyncTimers();
-
-  ButtonState state_{ButtonKind::Push};
-  bool fadeTimer_ = false, repeatTimer_ = false;
+  bool SetButtonTimer(int which, bool on, UINT ms) override;
+  void RedrawButton() override { Repaint(); }
+  std::vector<TbsButtonDriver*> GroupSiblings() override;
 };
 
-class TbsSkinSpeedButton : public TbsGraphicSkinCustomControl, public TbsButtonContent {
+class TbsSkinSpeedButton : public TbsGraphicSkinCustomControl,
+                           public TbsButtonContent,
+                           public TbsButtonDriver {
  public:
   TbsSkinSpeedButton();
   ~TbsSkinSpeedButton() override;
@@ -67,11 +60,6 @@ class TbsSkinSpeedButton : public TbsGraphicSkinCustomControl, public TbsButtonC
   bool ShowCaption = true;
   bool Transparent = false;
   bool Flat = false;
-  std::function<void()> OnClick;
-
-  ButtonState& State() { return state_; }
-  void SetDown(bool down);
-  void Click();
 
   void Paint(TbsCanvas& c) override;
   void MouseEnter() override;
@@ -84,14 +72,12 @@ class TbsSkinSpeedButton : public TbsGraphicSkinCustomControl, public TbsButtonC
  protected:
   void SkinChange() override;
   void EnabledChanged() override;
+  bool SetButtonTimer(int which, bool on, UINT ms) override;
+  void RedrawButton() override { Invalidate(); }
+  std::vector<TbsButtonDriver*> GroupSiblings() override;
 
  private:
-  void Apply(const ButtonEffects& e);
-  void SyncTimers();
   void ReadFade();
-
-  ButtonState state_{ButtonKind::Speed};
-  bool fadeTimer_ = false, repeatTimer_ = false;
 };
 
 }  // namespace bs

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsControlSection.h"
-#include "skin/bsGraphics.h"
+#include "skin/controls/bsControlSection.h"
+#include "skin/draw/bsGraphics.h"
 #include "skinwin/bsPaint.h"
 #include "win32/handles.h"
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "skin/bsRegionData.h"
+#include "skin/draw/bsRegionData.h"
 #include "skinwin/bsPaint.h"
 
 namespace bs {
@@ -16,13 +16,6 @@ constexpr UINT_PTR kGraphicTimerBase = 0x6B00;  // two timers per hosted control
 constexpr int kMaxGraphics = 0x80;
 
 Size SizeOf(const Rect& r) { return Size{r.Width(), r.Height()}; }
-
-// The size a control takes after a skin change: its size rule with a
-// section, else its default size where positive.
-Size SkinChangeFit(const ControlSection& s, Size current, Size defaults,
-                   const std::function<Size(Size)>& fit) {
-  return s.InForce() ? fit(current) : SkinChangeSize(s, current, defaults);
-}
 
 // p, in the host's client coordinates, relative to the hosted control g.
 Point Local(const TbsGraphicControl* g, Point p) {
@@ -50,17 +43,10 @@ bool TbsSkinControl::CreateControl(HWND parent, const Rect& bounds) {
   return true;
 }
 
-void TbsSkinControl::SetSkinData(TbsSkinData* data) {
-  skinData_ = data;
-  if (data && !data->Empty()) SkinChange();
-  else Repaint();
-}
-
 void TbsSkinControl::SkinChange() {
   if (!Handle()) return;
   const Size now = ClientSize();
-  const Size size =
-      SkinChangeFit(Section(), now, DefaultSize(), [this](Size r) { return FitSize(r); });
+  const Size size = SizeAfterSkinChange(now);
   if (size != now)
     SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -229,7 +215,7 @@ void TbsSkinControl::MouseMove(LPARAM lp) {
     TrackMouseEvent(&t);
     mouseInside_ = true;
     MouseEntered();
-    if (OnMouseEnter) OnMouseEnter();
+    TellMouseEnter();
   }
   TbsGraphicControl* under = InClient(lp) ? GraphicAt(p) : nullptr;
   if (under != hot_) {
@@ -256,7 +242,7 @@ void TbsSkinControl::MouseOut() {
     left->MouseLeave();
   }
   MouseLeft();
-  if (OnMouseLeave) OnMouseLeave();
+  TellMouseLeave();
 }
 
 LRESULT TbsSkinControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -325,7 +311,7 @@ LRESULT TbsSkinControl::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     default:
       if (msg == SkinChanging || msg == SkinChanged) {
         auto* data = reinterpret_cast<TbsSkinData*>(wp);
-        if (msg == SkinChanged && data == skinData_) SkinChange();
+        TakeSkinNotice(msg, data);
         for (TbsGraphicControl* g : std::vector<TbsGraphicControl*>(graphics_))
           g->SkinNotify(msg, data);
         return 0;
@@ -407,30 +393,11 @@ void TbsGraphicControl::StopTimer(int which) {
 
 // ---- TbsGraphicSkinControl ---------------------------------------------------------
 
-void TbsGraphicSkinControl::SetSkinData(TbsSkinData* data) {
-  skinData_ = data;
-  if (data && !data->Empty()) SkinChange();
-  else Invalidate();
-}
-
 void TbsGraphicSkinControl::SkinChange() {
   const Rect b = Bounds();
-  const Size size = SkinChangeFit(Section(), SizeOf(b), DefaultSize(),
-                                  [this](Size r) { return FitSize(r); });
+  const Size size = SizeAfterSkinChange(SizeOf(b));
   SetBounds(Rect{b.left, b.top, b.left + size.width, b.top + size.height});
   Invalidate();
-}
-
-void TbsGraphicSkinControl::MouseEnter() {
-  if (OnMouseEnter) OnMouseEnter();
-}
-
-void TbsGraphicSkinControl::MouseLeave() {
-  if (OnMouseLeave) OnMouseLeave();
-}
-
-void TbsGraphicSkinControl::SkinNotify(UINT msg, TbsSkinData* data) {
-  if (msg == SkinChanged && data == skinData_) SkinChange();
 }
 
 }  // namespace bs

@@ -10,21 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsControlSection.h"
-#include "skin/bsSkinData.h"
+#include "skin/controls/bsControlSection.h"
+#include "skin/data/bsSkinData.h"
+#include "skinwin/bsSkinBinding.h"
 #include "skinwin/bsSkinCanvas.h"
 #include "win32/window.h"
 
 namespace bs {
 
 class TbsGraphicControl;
-
-// The size and font settings of the custom controls, windowed or not.
-struct TbsControlDefaults {
-  int DefaultWidth = 0, DefaultHeight = 0;  // taken without a section; 0 keeps the size
-  FontSpec DefaultFont;                     // the plain look's font
-  bool UseSkinFont = true;
-};
 
 // The skinned control's font for its section (with the skin's font keys of
 // kind T when the section is of that kind).
@@ -35,21 +29,13 @@ FontSpec SkinControlFont(const ControlSection& s, const TbsControlDefaults& d) {
   return ControlFont(k ? &section : nullptr, d.UseSkinFont, d.DefaultFont, std::nullopt);
 }
 
-class TbsSkinControl : public vellumo::Window {
+class TbsSkinControl : public vellumo::Window, public SkinBinding {
  public:
   ~TbsSkinControl() override;
 
   // Creates the window as a child of parent at bounds (parent's client
   // coordinates), the size rule applied.
   bool CreateControl(HWND parent, const Rect& bounds);
-
-  TbsSkinData* SkinData() const { return skinData_; }
-  // A non-empty skin is looked up at once: size rule, region, repaint.
-  void SetSkinData(TbsSkinData* data);
-  std::string SkinDataName;  // read at the next look-up
-  // Looked up afresh each time: a kept section would point into skin data
-  // that a reload frees.
-  ControlSection Section() const { return LookUpSection(skinData_, SkinDataName); }
 
   // Bounds in the parent's client coordinates; the size rule applies while
   // a section is in force.
@@ -59,8 +45,6 @@ class TbsSkinControl : public vellumo::Window {
   bool Enabled() const;
   void SetEnabled(bool enabled);
   void Repaint() const;
-
-  std::function<void()> OnMouseEnter, OnMouseLeave;
 
   // Window-less controls it hosts (they add themselves by SetParent).
   void AddGraphic(TbsGraphicControl* g);
@@ -78,10 +62,8 @@ class TbsSkinControl : public vellumo::Window {
   virtual DWORD Style() const { return WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN; }
   // Draws the control's own look (plain or skinned) into the canvas.
   virtual void PaintControl(TbsCanvas& c) = 0;
-  virtual Size FitSize(Size request) const { return FitControlSize(Section(), request); }
-  virtual Size DefaultSize() const { return Size{}; }
-  // Look-up, size, region, repaint after a skin change.
-  virtual void SkinChange();
+  void SkinChange() override;
+  void SkinCleared() override { Repaint(); }
   virtual void EnabledChanged() { Repaint(); }
   virtual void MouseEntered() {}
   virtual void MouseLeft() {}
@@ -99,7 +81,6 @@ class TbsSkinControl : public vellumo::Window {
   void RelayToHints(UINT msg, WPARAM wp, LPARAM lp);
   int IndexOf(const TbsGraphicControl* g) const;
 
-  TbsSkinData* skinData_ = nullptr;
   bool mouseInside_ = false;
   std::vector<TbsGraphicControl*> graphics_;
   TbsGraphicControl* hot_ = nullptr;       // under the mouse
@@ -108,13 +89,10 @@ class TbsSkinControl : public vellumo::Window {
 };
 
 // TbsSkinControl with default size and font.
-class TbsSkinCustomControl : public TbsSkinControl, public TbsControlDefaults {
+class TbsSkinCustomControl : public TbsCustom<TbsSkinControl> {
  public:
   void SetDefaultWidth(int w);
   void SetDefaultHeight(int h);
-
- protected:
-  Size DefaultSize() const override { return Size{DefaultWidth, DefaultHeight}; }
 };
 
 // A window-less control placed on a host window.
@@ -165,33 +143,19 @@ class TbsGraphicControl {
   std::wstring hint_;
 };
 
-class TbsGraphicSkinControl : public TbsGraphicControl {
+class TbsGraphicSkinControl : public TbsGraphicControl, public SkinBinding {
  public:
-  TbsSkinData* SkinData() const { return skinData_; }
-  void SetSkinData(TbsSkinData* data);
-  std::string SkinDataName;
-  // Looked up afresh each time: a kept section would point into skin data
-  // that a reload frees.
-  ControlSection Section() const { return LookUpSection(skinData_, SkinDataName); }
-
-  std::function<void()> OnMouseEnter, OnMouseLeave;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  void SkinNotify(UINT msg, TbsSkinData* data) override;
+  void MouseEnter() override { TellMouseEnter(); }
+  void MouseLeave() override { TellMouseLeave(); }
+  void SkinNotify(UINT msg, TbsSkinData* data) override { TakeSkinNotice(msg, data); }
 
  protected:
-  Size FitSize(Size request) const override { return FitControlSize(Section(), request); }
-  virtual Size DefaultSize() const { return Size{}; }
-  virtual void SkinChange();
-
- private:
-  TbsSkinData* skinData_ = nullptr;
+  Size FitSize(Size request) const override { return SkinBinding::FitSize(request); }
+  void SkinChange() override;
+  void SkinCleared() override { Invalidate(); }
 };
 
-class TbsGraphicSkinCustomControl : public TbsGraphicSkinControl, public TbsControlDefaults {
- protected:
-  Size DefaultSize() const override { return Size{DefaultWidth, DefaultHeight}; }
-};
+class TbsGraphicSkinCustomControl : public TbsCustom<TbsGraphicSkinControl> {};
 
 // Reflected to the child whose colours are asked (the skinned edit draws its
 // text on its own background): OCM_CTLCOLOREDIT and OCM_CTLCOLORSTATIC.

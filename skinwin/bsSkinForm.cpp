@@ -4,11 +4,18 @@
 
 #include <algorithm>
 
-#include "skin/bsCaption.h"
-#include "skin/bsEffects.h"
-#include "skin/bsFormGeometry.h"
-#include "skin/bsFramePaint.h"
-#include "skin/bsRegionData.h"
+#include "skin/draw/bsEffects.h"
+#include "skin/draw/bsGeometry.h"
+#include "skin/draw/bsRegionData.h"
+#include "skin/frame/bsCaption.h"
+#include "skin/frame/bsFormGeometry.h"
+#include "skin/frame/bsFrameHitTest.h"
+#include "skin/frame/bsFramePaint.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameSize.h"
+#include "skin/frame/bsFrameStrips.h"
+#include "skin/frame/bsPlainFrame.h"
 #include "skinwin/bsPaint.h"
 
 namespace bs {
@@ -65,6 +72,20 @@ std::wstring FitCaption(HDC dc, const std::wstring& caption, int maxWidth) {
   const std::u16string fitted = ShortenCaption(std::u16string(caption.begin(), caption.end()),
                                                maxWidth, width);
   return std::wstring(fitted.begin(), fitted.end());
+}
+
+// The four strips to dc, one copy each: no GDI object is made.
+void DrawStrips(HDC dc, const FrameStrips& s, const StripPlaces& at) {
+  DrawPicture(dc, at.top.x, at.top.y, s.top);
+  DrawPicture(dc, at.left.x, at.left.y, s.left);
+  DrawPicture(dc, at.right.x, at.right.y, s.right);
+  DrawPicture(dc, at.bottom.x, at.bottom.y, s.bottom);
+}
+
+// The window's icon (the system's application icon) over r.
+void DrawWindowIcon(HDC dc, const Rect& r) {
+  DrawIconEx(dc, r.left, r.top, LoadIconW(nullptr, IDI_APPLICATION), r.Width(), r.Height(), 0,
+             nullptr, DI_NORMAL);
 }
 
 // Draws text shortened to fit into rect, by the alignment, with an optional
@@ -316,17 +337,10 @@ void TbsSkinForm::PaintFrame(HDC dc) {
   const int saved = SaveDC(dc);
   ExcludeClipRect(dc, placed_.client.left, placed_.client.top, placed_.client.right,
                   placed_.client.bottom);
-  DrawPicture(dc, at.top.x, at.top.y, s.top);
-  DrawPicture(dc, at.left.x, at.left.y, s.left);
-  DrawPicture(dc, at.right.x, at.right.y, s.right);
-  DrawPicture(dc, at.bottom.x, at.bottom.y, s.bottom);
+  DrawStrips(dc, s, at);
   DrawCaptionText(dc);
   for (const auto& o : objects_.Objects)
-    if (o->Visible && o->Draw(false).kind == ObjectImage::Icon) {
-      const Rect& r = o->ObjectRect;
-      DrawIconEx(dc, r.left, r.top, LoadIconW(nullptr, IDI_APPLICATION), r.Width(), r.Height(), 0,
-                 nullptr, DI_NORMAL);
-    }
+    if (o->Visible && o->Draw(false).kind == ObjectImage::Icon) DrawWindowIcon(dc, o->ObjectRect);
   RestoreDC(dc, saved);
 }
 
@@ -344,132 +358,55 @@ void TbsSkinForm::DrawCaptionText(HDC dc) {
   SelectObject(dc, old);
 }
 
-void TbsSkinForm::DrawPlainButton(HDC dc, const TbsSkinStdButtonObject& b) {
-  const Rect& r = b.ObjectRect;
-  const bool over = b.MouseIn && b.Enabled;
-  const bool pressed = over && b.Down;
-  RECT rc = ToRECT(r);
-  if (over) {
-    HBRUSH fill = CreateSolidBrush(pressed ? 11899781 : 13811126);
-    FillRect(dc, &rc, fill);
-    DeleteObject(fill);
-    HBRUSH frame = CreateSolidBrush(8388608);
-    FrameRect(dc, &rc, frame);
-    DeleteObject(frame);
-  } else {
-    FillRect(dc, &rc, GetSysColorBrush(COLOR_BTNFACE));
-  }
-  const COLORREF glyph = GetSysColor(b.Enabled ? COLOR_BTNTEXT : COLOR_BTNSHADOW);
-  const int a = r.left + (pressed ? r.Width() / 2 - 4 : r.Width() / 2 - 5);
-  const int bb = r.top + (pressed ? r.Height() / 2 - 3 : r.Height() / 2 - 4);
-  HPEN pen = CreatePen(PS_SOLID, 1, glyph);
-  HGDIOBJ oldPen = SelectObject(dc, pen);
-  auto line = [&](int x1, int y1, int x2, int y2) {
-    MoveToEx(dc, a + x1, bb + y1, nullptr);
-    LineTo(dc, a + x2, bb + y2);
-  };
-  auto box = [&](int l, int t, int rr, int bt) {
-    line(l, t, rr - 1, t);
-    line(rr - 1, t, rr - 1, bt - 1);
-    line(rr - 1, bt - 1, l, bt - 1);
-    line(l, bt - 1, l, t);
-  };
-  const TbsWindowState state = state_.WindowState();
-  switch (b.command) {
-    case TbsStdCommand::cmClose:
-      line(1, 1, 9, 9), line(9, 1, 1, 9), line(2, 1, 10, 9), line(8, 1, 0, 9);
-      break;
-    case TbsStdCommand::cmMaximize:
-    case TbsStdCommand::cmMinimize:
-      if ((b.command == TbsStdCommand::cmMaximize && state == TbsWindowState::wsMaximized) ||
-          (b.command == TbsStdCommand::cmMinimize && state == TbsWindowState::wsMinimized)) {
-        box(2, 0, 10, 6), box(2, 0, 10, 2), box(0, 4, 7, 10), box(0, 4, 7, 6);
-      } else if (b.command == TbsStdCommand::cmMaximize) {
-        box(0, 0, 11, 10), box(0, 0, 11, 2);
-      } else {
-        line(1, 8, 9, 8), line(1, 9, 9, 9);
-      }
-      break;
-    case TbsStdCommand::cmSysMenu:
-      if (ShowIcon)
-        DrawIconEx(dc, r.left, r.top, LoadIconW(nullptr, IDI_APPLICATION), r.Width(), r.Height(), 0,
-                   nullptr, DI_NORMAL);
-      else
-        box(1, 3, 9, 6);
-      break;
-    case TbsStdCommand::cmRollUp:
-      for (int i = 0; i <= 4; ++i)
-        if (state_.RollUpState()) line(5 - i, 6 - i, 5 + i, 6 - i);
-        else line(1 + i, 6 - i, 9 - i, 6 - i);
-      break;
-    case TbsStdCommand::cmMinimizeToTray: {
-      RECT t = {a + 2, bb + 2, a + 7, bb + 7};
-      HBRUSH fill = CreateSolidBrush(glyph);
-      FillRect(dc, &t, fill);
-      DeleteObject(fill);
-      break;
-    }
-    default:
-      break;
-  }
-  SelectObject(dc, oldPen);
-  DeleteObject(pen);
+PlainFrame TbsSkinForm::PlainLook(const Rect& captionPatch) const {
+  PlainFrame f;
+  f.window = Size{width_, height_};
+  f.toolWindow = ToolWindow();
+  f.captionArea = objects_.PlainCaptionArea(width_, f.toolWindow);
+  f.captionPatch = captionPatch;
+  f.windowState = state_.WindowState();
+  f.rolledUp = state_.RollUpState();
+  f.showIcon = ShowIcon;
+  f.colours = CurrentSystemColors();
+  return f;
 }
 
 void TbsSkinForm::PaintPlainFrame(HDC dc) {
-  const int w = width_, h = height_;
-  const int captionH = ToolWindow() ? kPlainToolCaptionHeight : kPlainCaptionHeight;
   PlaceObjects();
+  const bool tool = ToolWindow();
   const int saved = SaveDC(dc);
-  ExcludeClipRect(dc, 3, captionH + 3, w - 3, h - 3);
-  HPEN pens[6] = {};
-  const int colours[6] = {COLOR_3DLIGHT,  COLOR_3DDKSHADOW, COLOR_BTNHIGHLIGHT,
-                          COLOR_BTNSHADOW, COLOR_BTNFACE,    COLOR_BTNFACE};
-  for (int i = 0; i < 6; ++i) pens[i] = CreatePen(PS_SOLID, 1, GetSysColor(colours[i]));
-  HGDIOBJ oldPen = SelectObject(dc, pens[0]);
-  auto line = [&](HPEN pen, int x1, int y1, int x2, int y2) {
-    SelectObject(dc, pen);
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
-  };
-  // Three raised lines, outer to inner: light and dark shadow, highlight
-  // and shadow, face.
-  for (int i = 0; i < 3; ++i) {
-    line(pens[2 * i], i, h - 1 - i, i, i);
-    line(pens[2 * i], i, i, w - 1 - i, i);
-    line(pens[2 * i + 1], w - 1 - i, i, w - 1 - i, h - 1 - i);
-    line(pens[2 * i + 1], w - 1 - i, h - 1 - i, i - 1, h - 1 - i);
-  }
-  RECT bar = {3, 3, w - 3, 3 + captionH};
-  FillRect(dc, &bar, GetSysColorBrush(COLOR_BTNFACE));
-  // The grip: rows alternating highlight and shadow between the buttons.
-  const Rect area = objects_.PlainCaptionArea(w, ToolWindow());
-  for (int y = 2, i = 0; y <= captionH - 4; ++y, ++i)
-    line(pens[i % 2 == 0 ? 2 : 3], area.left + 2, 3 + y, area.right - 2, 3 + y);
-  SelectObject(dc, oldPen);
-  for (HPEN p : pens) DeleteObject(p);
-
-  // The caption, centred on a face-coloured patch 5 pixels wider than it.
+  const Rect client = ClientRectOf(Rect{0, 0, width_, height_}, PlainMargins(tool));
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  // The caption, bold, shortened to the caption area less 10 pixels.
   vellumo::UniqueFont font =
       CaptionFont(DefCaptionFontName, DefCaptionFontHeight, true, false, false, false);
   HGDIOBJ oldFont = SelectObject(dc, font.get());
+  const Rect area = objects_.PlainCaptionArea(width_, tool);
   const std::wstring caption = WindowCaption(Handle());
+  std::wstring fitted;
+  PlainCaptionPlace place;
   if (!caption.empty() && area.Width() > 10) {
-    const std::wstring fitted = FitCaption(dc, caption, area.Width() - 10);
+    fitted = FitCaption(dc, caption, area.Width() - 10);
     const SIZE size = TextSize(dc, fitted);
-    const int left = area.left + area.Width() / 2 - (size.cx + 5) / 2;
-    RECT patch = {left, 3, left + size.cx + 5, 3 + captionH};
-    FillRect(dc, &patch, GetSysColorBrush(COLOR_BTNFACE));
+    place = PlacePlainCaption(area, Size{static_cast<int>(size.cx), static_cast<int>(size.cy)}, tool);
+  }
+  StripPlaces at;
+  DrawStrips(dc, PlainFrameStrips(PlainLook(place.patch), objects_, &at), at);
+  if (!fitted.empty()) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(active_ ? COLOR_BTNTEXT : COLOR_BTNSHADOW));
-    TextOutW(dc, left + 3, 3 + captionH / 2 - size.cy / 2, fitted.c_str(),
-             static_cast<int>(fitted.size()));
+    TextOutW(dc, place.text.x, place.text.y, fitted.c_str(), static_cast<int>(fitted.size()));
   }
   SelectObject(dc, oldFont);
   for (const auto& o : objects_.Objects)
     if (auto* b = dynamic_cast<const TbsSkinStdButtonObject*>(o.get()); b && b->Visible)
-      DrawPlainButton(dc, *b);
+      DrawPlainIcon(dc, *b);
   RestoreDC(dc, saved);
+}
+
+// The system-menu button showing the window's icon: the icon over its fill.
+void TbsSkinForm::DrawPlainIcon(HDC dc, const TbsSkinStdButtonObject& b) const {
+  if (ShowIcon && b.command == TbsStdCommand::cmSysMenu) DrawWindowIcon(dc, b.ObjectRect);
 }
 
 void TbsSkinForm::RedrawObject(int index) {
@@ -477,7 +414,13 @@ void TbsSkinForm::RedrawObject(int index) {
   if (!o || !o->Visible || o->ObjectRect.IsEmpty()) return;
   WindowDC dc(Handle());
   if (!skinned_) {
-    if (auto* b = dynamic_cast<const TbsSkinStdButtonObject*>(o)) DrawPlainButton(dc.get(), *b);
+    if (auto* b = dynamic_cast<const TbsSkinStdButtonObject*>(o)) {
+      const Rect& r = b->ObjectRect;
+      Picture button(r.Width(), r.Height());
+      DrawPlainButton(button, Point{r.left, r.top}, *b, PlainLook(Rect{}));
+      DrawPicture(dc.get(), r.left, r.top, button);
+      DrawPlainIcon(dc.get(), *b);
+    }
     return;
   }
   if (dynamic_cast<const TbsSkinCaptionObject*>(o)) {

@@ -10,11 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsFrameObjects.h"
-#include "skin/bsFrameState.h"
-#include "skin/bsSkinData.h"
-#include "skin/bsSystemMenu.h"
-#include "skin/bsUtils.h"
+#include "skin/data/bsSkinData.h"
+#include "skin/frame/bsFrameObjects.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameSize.h"
+#include "skin/frame/bsFrameState.h"
+#include "skin/frame/bsFrameStrips.h"
+#include "skin/frame/bsPlainFrame.h"
+#include "skin/frame/bsSystemMenu.h"
 #include "skinwin/bsSkinMenus.h"
 #include "win32/handles.h"
 #include "win32/window.h"
@@ -99,7 +102,9 @@ class TbsSkinForm : public vellumo::Window {
   void PaintFrame(HDC dc);
   void PaintPlainFrame(HDC dc);
   void DrawCaptionText(HDC dc);
-  void DrawPlainButton(HDC dc, const TbsSkinStdButtonObject& button);
+  // The plain frame's look now, captionPatch behind its caption text.
+  PlainFrame PlainLook(const Rect& captionPatch) const;
+  void DrawPlainIcon(HDC dc, const TbsSkinStdButtonObject& button) const;
   void RedrawObject(int index);
   void RepaintFrame();
   void StopTimers();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skinwin/bsPaint.h"
+#include "win32/errorbox.h"
 
 namespace bs {
 
@@ -38,32 +39,44 @@ bool IsButtonDown(UINT m) {
   }
 }
 
+// One message of the thread while a menu is open: keys and characters go to
+// the menu and no further.
+void Route(TbsSkinMenu* menu, MSG* m) {
+  const MSG taken = *m;
+  switch (m->message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      m->message = WM_NULL;
+      // Keys the menu does not take may still make characters.
+      if (!menu->KeyDown(static_cast<UINT>(taken.wParam))) TranslateMessage(&taken);
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      m->message = WM_NULL;
+      break;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      m->message = WM_NULL;
+      menu->Char(static_cast<wchar_t>(taken.wParam));
+      break;
+    default:
+      // A click on any other window of this thread closes the menu and
+      // goes on to that window.
+      if (IsButtonDown(m->message) && !menu->OwnsWindow(m->hwnd)) menu->CloseAll();
+      break;
+  }
+}
+
 LRESULT CALLBACK KeyboardRoute(int code, WPARAM wp, LPARAM lp) {
   if (code == HC_ACTION && wp == PM_REMOVE && keyboardMenu) {
-    MSG* m = reinterpret_cast<MSG*>(lp);
     TbsSkinMenu* menu = keyboardMenu;
     inHook = true;
-    switch (m->message) {
-      case WM_KEYDOWN:
-      case WM_SYSKEYDOWN:
-        // Keys the menu does not take may still make characters.
-        if (!menu->KeyDown(static_cast<UINT>(m->wParam))) TranslateMessage(m);
-        m->message = WM_NULL;
-        break;
-      case WM_KEYUP:
-      case WM_SYSKEYUP:
-        m->message = WM_NULL;
-        break;
-      case WM_CHAR:
-      case WM_SYSCHAR:
-        menu->Char(static_cast<wchar_t>(m->wParam));
-        m->message = WM_NULL;
-        break;
-      default:
-        // A click on any other window of this thread closes the menu and
-        // goes on to that window.
-        if (IsButtonDown(m->message) && !menu->OwnsWindow(m->hwnd)) menu->CloseAll();
-        break;
+    // A command chosen by key runs in here: its failure must not go back
+    // into the platform.
+    try {
+      Route(menu, reinterpret_cast<MSG*>(lp));
+    } catch (...) {
+      vellumo::ReportAtBoundary(menu->Form());
     }
     inHook = false;
     if (!keyboardMenu) Unhook();

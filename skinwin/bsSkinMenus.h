@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsMenuSession.h"
+#include "skin/menus/bsMenuSession.h"
 #include "skinwin/bsSkinPopupWindow.h"
 #include "win32/handles.h"
 #include "win32/window.h"

@@ -13,11 +13,6 @@ PanelState TbsSkinPanel::State() const {
   return p;
 }
 
-void TbsSkinPanel::SetBorderStyle(PanelBorder border) {
-  BorderStyle = border;
-  Repaint();
-}
-
 Rect TbsSkinPanel::ClientArea() { return PanelClientArea(Section(), State()); }
 
 void TbsSkinPanel::PaintControl(TbsCanvas& c) {
@@ -44,11 +39,6 @@ void TbsSkinStdLabel::SetCaption(const std::wstring& caption) {
   Caption = caption;
   if (AutoSize) SetBounds(Bounds());
   Invalidate();
-}
-
-void TbsSkinStdLabel::SetAutoSize(bool autoSize) {
-  AutoSize = autoSize;
-  SetBounds(Bounds());
 }
 
 void TbsSkinStdLabel::SkinChange() {

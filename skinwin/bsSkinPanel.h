@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "skin/bsPanelLook.h"
+#include "skin/controls/bsPanelLook.h"
 #include "skinwin/bsSkinCtrls.h"
 
 namespace bs {
@@ -18,7 +18,6 @@ class TbsSkinPanel : public TbsSkinCustomControl {
   bool CaptionMode = false;
   int DefaultCaptionHeight = 22;
   std::wstring Caption;
-  void SetBorderStyle(PanelBorder border);
 
   // Where aligned children go, in the panel's client coordinates.
   Rect ClientArea();
@@ -40,7 +39,6 @@ class TbsSkinStdLabel : public TbsGraphicSkinCustomControl {
   FontSpec Font;  // the label's own font
   bool AutoSize = true;
   bool WordWrap = false;
-  void SetAutoSize(bool autoSize);
   void Paint(TbsCanvas& c) override;
 
  protected:

@@ -2,78 +2,19 @@
 
 #include <algorithm>
 
-#include "skin/bsRegionData.h"
-#include "skin/bsUtils.h"
+#include "skin/draw/bsGeometry.h"
+#include "skin/draw/bsPictureCopy.h"
+#include "skin/draw/bsRegionData.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameStrips.h"
+#include "skin/menus/bsMenuGlyphs.h"
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinMenus.h"
 
 namespace bs {
 
 namespace {
-
-// A line from the first point up to, not including, the second; level,
-// upright or at 45 degrees.
-void Line(Picture& p, int x1, int y1, int x2, int y2, Pixel c) {
-  const int dx = (x2 > x1) - (x2 < x1), dy = (y2 > y1) - (y2 < y1);
-  for (int x = x1, y = y1; x != x2 || y != y2; x += dx, y += dy)
-    if (x >= 0 && y >= 0 && x < p.width && y < p.height) p.Set(x, y, c);
-}
-
-void Box(Picture& p, int l, int t, int r, int b, Pixel c) {
-  Line(p, l, t, r - 1, t, c);
-  Line(p, r - 1, t, r - 1, b - 1, c);
-  Line(p, r - 1, b - 1, l, b - 1, c);
-  Line(p, l, b - 1, l, t, c);
-}
-
-void Fill(Picture& p, int l, int t, int r, int b, Pixel c) {
-  for (int y = t; y < b; ++y) Line(p, l, y, r, y, c);
-}
-
-// The built-in glyph of a system-menu item, a check mark or a dot, in a
-// 10 x 10 cell at (a, b); false when the item has none.
-bool DrawGlyph(Picture& p, const MenuItem& item, int a, int b, Pixel c) {
-  const std::string& n = item.name;
-  if (n == "BSF_CLOSE" || n == "TRAY_BSF_CLOSE") {
-    Line(p, a + 1, b + 1, a + 9, b + 9, c), Line(p, a + 9, b + 1, a + 1, b + 9, c);
-    Line(p, a + 2, b + 1, a + 10, b + 9, c), Line(p, a + 8, b + 1, a, b + 9, c);
-  } else if (n == "BSF_MINITEM") {
-    Line(p, a + 1, b + 8, a + 9, b + 8, c), Line(p, a + 1, b + 9, a + 9, b + 9, c);
-  } else if (n == "BSF_MAXITEM") {
-    Box(p, a, b, a + 10, b + 10, c), Box(p, a, b, a + 10, b + 2, c);
-  } else if (n == "BSF_RESTORE" || n == "TRAY_BSF_RESTORE") {
-    Box(p, a + 2, b, a + 10, b + 6, c), Box(p, a + 2, b, a + 10, b + 2, c);
-    Box(p, a, b + 4, a + 7, b + 10, c), Box(p, a, b + 4, a + 7, b + 6, c);
-  } else if (n == "BSF_ROLLUP") {
-    for (int i = 0; i < 5; ++i) Line(p, a + 1 + i, b + 6 - i, a + 9 - i, b + 6 - i, c);
-  } else if (n == "BSF_MINTOTRAY") {
-    Fill(p, a + 2, b + 2, a + 7, b + 7, c);
-  } else if (item.checked && item.radioItem) {
-    Fill(p, a + 3, b + 4, a + 7, b + 6, c), Fill(p, a + 4, b + 3, a + 6, b + 7, c);
-  } else if (item.checked) {
-    for (int d = 0; d < 2; ++d) {
-      Line(p, a + 1, b + 4 + d, a + 4, b + 7 + d, c);
-      Line(p, a + 4, b + 7 + d, a + 9, b + 2 + d, c);
-    }
-  } else {
-    return false;
-  }
-  return true;
-}
-
-// A small filled triangle pointing right (sub-menu) ending at x, centred on y.
-void RightArrow(Picture& p, int x, int y, Pixel c) {
-  for (int i = 0; i < 4; ++i) Line(p, x - 4 + i, y - 3 + i, x - 4 + i, y + 4 - i, c);
-}
-
-// A scroll marker's triangle, up or down, centred in r.
-void MarkerArrow(Picture& p, const Rect& r, bool up, Pixel c) {
-  const int cx = (r.left + r.right) / 2, top = r.top + (r.Height() - 4) / 2;
-  for (int i = 0; i < 4; ++i) {
-    const int half = up ? i : 3 - i;
-    Line(p, cx - half, top + i, cx + half + 1, top + i, c);
-  }
-}
 
 // A memory device context holding a bitmap of a size, freed on destruction.
 class MemoryCanvas {
@@ -130,8 +71,8 @@ void TbsSkinMenuItem::Draw(Picture& pic, const MenuItem& item, const Rect& rect,
               Rect{0, 0, look.picture.width, look.picture.height});
   if (item.IsSeparator()) return;
   const int cy = rect.top + (look.textArea.top + look.textArea.bottom) / 2;
-  DrawGlyph(pic, item, rect.left + look.textArea.left + 3, cy - 5, look.textColour);
-  if (!item.items.empty()) RightArrow(pic, rect.left + look.arrowRight, cy, look.textColour);
+  DrawMenuItemGlyph(pic, item, rect.left + look.textArea.left + 3, cy - 5, look.textColour);
+  if (!item.items.empty()) DrawSubMenuArrow(pic, rect.left + look.arrowRight, cy, look.textColour);
 }
 
 void TbsSkinMenuItem::DrawTexts(HDC dc, const MenuItem& item, const Rect& rect, bool highlighted,
@@ -263,8 +204,8 @@ void TbsSkinPopupWindow::Paint(HDC dc) {
                               : drawing_.data->PopupWindow.scrollmarkercolor);
       return active ? drawing_.colours.btnText : drawing_.colours.btnShadow;
     };
-    MarkerArrow(pic, m.up, true, colour(l.scrollDir < 0));
-    MarkerArrow(pic, m.down, false, colour(l.scrollDir > 0));
+    DrawScrollMarker(pic, m.up, true, colour(l.scrollDir < 0));
+    DrawScrollMarker(pic, m.down, false, colour(l.scrollDir > 0));
   }
   MemoryCanvas canvas(dc, layout.width, layout.height);
   DrawPicture(canvas.dc(), 0, 0, pic);

@@ -7,10 +7,10 @@
 
 #include <vector>
 
-#include "skin/bsControlSection.h"
-#include "skin/bsMenuSession.h"
+#include "skin/controls/bsControlSection.h"
+#include "skin/menus/bsMenuSession.h"
+#include "skin/menus/bsPopupLook.h"
 #include "skinwin/bsPaint.h"
-#include "skin/bsPopupLook.h"
 #include "win32/window.h"
 
 namespace bs {

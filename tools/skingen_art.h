@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsGraphics.h"
+#include "skin/draw/bsGraphics.h"
 
 namespace skingen {
 

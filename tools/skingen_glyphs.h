@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "skin/bsGraphics.h"
+#include "skin/draw/bsGraphics.h"
 
 namespace skingen {
 

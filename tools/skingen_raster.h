@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "skin/bsGraphics.h"
+#include "skin/draw/bsGraphics.h"
 
 namespace skingen {
 

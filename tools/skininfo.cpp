@@ -4,6 +4,8 @@
 // Usage: skininfo <stored skin> [--previews <folder>]
 //        skininfo --compare <stored skin> <stored skin>
 //        skininfo --verify <stored skin>
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameSize.h"
 #include "tools/skininfo.h"
 
 #include <cstdio>

@@ -5,8 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsSkinData.h"
-#include "skin/bsUtils.h"
+#include "skin/data/bsSkinData.h"
+#include "skin/draw/bsTiling.h"
+#include "skin/frame/bsFramePlace.h"
 
 namespace skininfo {
 

@@ -6,7 +6,14 @@
 #include <memory>
 #include <stdexcept>
 
-#include "skin/bsEffects.h"
+#include "skin/controls/bsEditPicture.h"
+#include "skin/controls/bsGlyph.h"
+#include "skin/draw/bsEffects.h"
+#include "skin/draw/bsPictureCopy.h"
+#include "skin/draw/bsTiling.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameSize.h"
+#include "skin/frame/bsFrameStrips.h"
 #include "tools/skininfo.h"
 #include "tools/skininfo_text.h"
 

@@ -1,6 +1,6 @@
 #include "tools/skininfo.h"
 
-#include "skin/bsFormGeometry.h"
+#include "skin/frame/bsFormGeometry.h"
 
 namespace skininfo {
 

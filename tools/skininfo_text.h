@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "skin/bsGraphics.h"
-#include "skin/bsUtils.h"
+#include "skin/draw/bsGeometry.h"
+#include "skin/draw/bsGraphics.h"
 
 namespace skininfo {
 

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <vector>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

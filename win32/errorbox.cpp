@@ -30,7 +30,22 @@ void ReportCurrentException(HWND owner) {
     ShowErrorBox(owner, L"Out of memory");
   } catch (const std::exception& e) {
     ShowErrorBox(owner, Widen(e.what()));  // LoadError, RegistryError, ...
+  } catch (...) {
+    ShowErrorBox(owner, L"Unexpected failure");
   }
+}
+
+bool ReportAtBoundary(HWND owner) noexcept {
+  static thread_local bool showing = false;
+  if (showing) return false;
+  showing = true;
+  try {
+    ReportCurrentException(owner);
+  } catch (...) {
+    // Not even the box could be made: the failure stays unreported.
+  }
+  showing = false;
+  return true;
 }
 
 }  // namespace vellumo

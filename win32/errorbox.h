@@ -30,8 +30,14 @@ void ShowErrorBox(HWND owner, const std::wstring& message);
 
 // Inside a catch block: reports the exception in the error box. A
 // CommandError shows its message, any other exception its what() (UTF-8),
-// an exhausted memory "Out of memory".
+// an exhausted memory "Out of memory", anything else "Unexpected failure".
 void ReportCurrentException(HWND owner);
+
+// Inside a catch block where the platform called in (a window procedure, a
+// hook, a COM event): reports the exception as above and never throws. No
+// second box opens while one of these is up on the thread, since its modal
+// loop runs the very messages that may fail again; false when none opened.
+bool ReportAtBoundary(HWND owner) noexcept;
 
 // Runs a command; a failure it raises ends it and is reported in the error
 // box owned by owner. Returns false when it failed.

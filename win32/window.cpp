@@ -1,5 +1,11 @@
 #include "win32/window.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "win32/errorbox.h"
+
 namespace vellumo {
 
 namespace {
@@ -8,6 +14,36 @@ namespace {
 // program's classes and subclassed ones alike, whose GWLP_USERDATA belongs
 // to their owner.
 const wchar_t kSelf[] = L"Vellumo.Window";
+
+// The messages of a window whose failure was reported and that have not been
+// handled without one since: a failure that comes back (a paint under the
+// box, a timer) is reported once. Kept by handle, not in the object, which
+// may be gone by the time the box closes.
+thread_local std::vector<std::pair<HWND, UINT>> failing;
+
+void Forget(HWND hwnd, UINT msg) {
+  failing.erase(std::remove(failing.begin(), failing.end(), std::make_pair(hwnd, msg)),
+                failing.end());
+}
+
+// Inside the catch block of a message that failed: the failure is reported
+// in a box owned by the window's top-level window, and the message gets the
+// answer of one not done.
+LRESULT Failed(HWND hwnd, UINT msg) noexcept {
+  // A failed paint is not asked for again at once.
+  if (msg == WM_PAINT) ValidateRect(hwnd, nullptr);
+  const auto key = std::make_pair(hwnd, msg);
+  if (std::find(failing.begin(), failing.end(), key) == failing.end()) {
+    try {
+      failing.push_back(key);
+    } catch (...) {
+      // Unrecorded: reported again if it comes back.
+    }
+    // Another box is up: this failure is reported when it comes back.
+    if (!ReportAtBoundary(GetAncestor(hwnd, GA_ROOT))) Forget(hwnd, msg);
+  }
+  return msg == WM_CREATE ? -1 : 0;  // a window whose creation failed is not made
+}
 
 }  // namespace
 
@@ -95,8 +131,18 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (self) self->Attach(hwnd);
   }
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  const LRESULT result = self->OnMessage(msg, wp, lp);
+  // No exception goes back into the platform.
+  LRESULT result;
+  try {
+    result = self->OnMessage(msg, wp, lp);
+    if (!failing.empty()) Forget(hwnd, msg);
+  } catch (...) {
+    result = Failed(hwnd, msg);
+  }
   if (msg == WM_NCDESTROY) {
+    failing.erase(std::remove_if(failing.begin(), failing.end(),
+                                 [hwnd](const std::pair<HWND, UINT>& f) { return f.first == hwnd; }),
+                  failing.end());
     // The last message: the window is gone, the objects stay. The procedure
     // under the lowest of them comes back.
     Window* bottom = self;

@@ -1,6 +1,7 @@
 // The base of every window of the program: a window class registered once,
 // the C++ object bound to its HWND from WM_NCCREATE on, every message handed
-// to OnMessage, and the taking over of an existing window's procedure.
+// to OnMessage with its failures reported, and the taking over of an
+// existing window's procedure.
 #pragma once
 
 #include <windows.h>
@@ -46,7 +47,10 @@ class Window {
   bool Unsubclass();
 
   // The window's messages. Handles what it wants and leaves the rest to
-  // DefaultProc, as this base does with all of them.
+  // DefaultProc, as this base does with all of them. An exception ends the
+  // message: it is reported in the error box (once while the same message of
+  // the window keeps failing, and not while another such box is up), and the
+  // message answers 0 (WM_CREATE -1, so the window is not made).
   virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   // DefWindowProc, or the old procedure of a subclassed window.
   LRESULT DefaultProc(UINT msg, WPARAM wp, LPARAM lp);

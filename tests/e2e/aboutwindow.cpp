@@ -34,6 +34,12 @@ About::About() {
   p.Idle();
 }
 
+std::wstring PaneAddress(Program& p, HWND about) {
+  const std::vector<HWND> panes = Children(about, L"VellumoBrowserPane");
+  if (panes.size() != 1) p.Fail("the About window has no browser pane");
+  return WindowText(panes[0]);
+}
+
 bs::Picture ScreenShot(const RECT& r) {
   HDC screen = GetDC(nullptr);
   bs::Picture shot = bs::ReadPicture(screen, bs::FromRECT(r));

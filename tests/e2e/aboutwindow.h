@@ -1,10 +1,11 @@
 // The About window for the end-to-end tests: shown by its command in a
-// running program, the skin it embeds (read from the kept copy), the screen.
+// running program, the skin it embeds (read from the kept copy), the screen,
+// the browser pane's address.
 #pragma once
 
 #include <windows.h>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 #include "tests/e2e/harness.h"
 
 namespace e2e {
@@ -22,5 +23,9 @@ struct About {
 
 // The screen's pixels in r.
 bs::Picture ScreenShot(const RECT& r);
+
+// The address the About window's browser pane was last asked to open: its
+// window text.
+std::wstring PaneAddress(Program& p, HWND about);
 
 }  // namespace e2e

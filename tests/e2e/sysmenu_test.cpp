@@ -7,9 +7,9 @@
 #include <iterator>
 
 #include "app/menuids.h"
-#include "skin/bsFrameObjects.h"
-#include "skin/bsFrameState.h"
-#include "skin/bsPopupLayout.h"
+#include "skin/frame/bsFrameObjects.h"
+#include "skin/frame/bsFrameState.h"
+#include "skin/menus/bsPopupLayout.h"
 #include "skinwin/bsPaint.h"
 #include "tests/e2e/harness.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "skin/bsGraphics.h"
+#include "skin/draw/bsGraphics.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // leaves the skin empty.
 #include <cstdlib>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;

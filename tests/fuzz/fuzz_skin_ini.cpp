@@ -3,7 +3,7 @@
 // written back from what was read reads the same.
 #include <cstdlib>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "skin/bsStreams.h"
+#include "skin/data/bsStreams.h"
 
 namespace menutest {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 #include "skinwin/bsSkinForm.h"
 #include "win32/window.h"
 

@@ -11,9 +11,11 @@
 #include <iterator>
 #include <vector>
 
-#include "skin/bsButtonLook.h"
-#include "skin/bsPanelLook.h"
-#include "skin/bsSkinData.h"
+#include "skin/controls/bsButtonLook.h"
+#include "skin/controls/bsGlyph.h"
+#include "skin/controls/bsPanelLook.h"
+#include "skin/data/bsSkinData.h"
+#include "skin/draw/bsPictureCopy.h"
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinBoxCtrls.h"
 #include "skinwin/bsSkinButtons.h"

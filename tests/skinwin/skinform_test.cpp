@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsSkinData.h"
-#include "skin/bszlibcompress.h"
+#include "skin/data/bsSkinData.h"
+#include "skin/data/bszlibcompress.h"
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinForm.h"
 #include "tests/skinwin/gdicount.h"

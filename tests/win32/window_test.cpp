@@ -1,12 +1,19 @@
 // The window base under Wine: a window of the program's own class and an
-// existing EDIT taken over, each seen through its handler.
+// existing EDIT taken over, each seen through its handler; failures of a
+// handler reported in error boxes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <mutex>
+#include <stdexcept>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
+#include "win32/errorbox.h"
 #include "win32/window.h"
 
 namespace vellumo {
@@ -202,6 +209,143 @@ TEST(WindowBase, OwnWindowTakenOverByAnotherObject) {
   EXPECT_EQ(frame.Handle(), nullptr);
   EXPECT_EQ(form.Handle(), nullptr);
   EXPECT_EQ(form.seen.back(), static_cast<UINT>(WM_NCDESTROY));
+}
+
+// Throws from its handler: a CommandError on WM_APP + 1 while failing, an
+// int on WM_APP + 2, and from every paint while paintFails.
+class Failing : public Window {
+ public:
+  bool Create() {
+    const WindowClass cls = {L"VellumoTestFailing", GetModuleHandleW(nullptr)};
+    return CreateHandle(cls, 0, L"failing", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr);
+  }
+  bool failing = true;
+  bool paintFails = false;
+  int paints = 0;
+
+ private:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_APP + 1 && failing) throw CommandError(L"Broken");
+    if (msg == WM_APP + 2) throw 42;
+    if (msg == WM_PAINT) {
+      ++paints;
+      if (paintFails) throw std::runtime_error("paint");
+    }
+    if (msg == WM_APP) return static_cast<LRESULT>(wp + lp);
+    return DefaultProc(msg, wp, lp);
+  }
+};
+
+// Answers, from a thread of its own, the message boxes owned by owner and
+// keeps their texts; first, once, it posts what it is given to the owner.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(HWND owner, UINT postFirst = 0)
+      : owner_(owner), post_(postFirst), thread_([this] { Run(); }) {}
+  ~BoxAnswerer() {
+    stop_ = true;
+    thread_.join();
+  }
+  std::vector<std::wstring> Texts() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return texts_;
+  }
+
+ private:
+  struct Search {
+    HWND owner;
+    HWND found = nullptr;
+  };
+  static BOOL CALLBACK Find(HWND h, LPARAM lp) {
+    auto* s = reinterpret_cast<Search*>(lp);
+    wchar_t cls[16] = {};
+    GetClassNameW(h, cls, 16);
+    if (lstrcmpW(cls, L"#32770") || GetWindow(h, GW_OWNER) != s->owner || !IsWindowVisible(h))
+      return TRUE;
+    s->found = h;
+    return FALSE;
+  }
+  static BOOL CALLBACK AddText(HWND h, LPARAM lp) {
+    wchar_t cls[16] = {};
+    GetClassNameW(h, cls, 16);
+    if (!lstrcmpiW(cls, L"Static")) *reinterpret_cast<std::wstring*>(lp) += TextOf(h);
+    return TRUE;
+  }
+  void Run() {
+    while (!stop_) {
+      Search s{owner_};
+      EnumWindows(Find, reinterpret_cast<LPARAM>(&s));
+      if (s.found) {
+        std::wstring text;
+        EnumChildWindows(s.found, AddText, reinterpret_cast<LPARAM>(&text));
+        {
+          std::lock_guard<std::mutex> lock(mutex_);
+          texts_.push_back(TextOf(s.found) + L": " + text);
+        }
+        if (post_) PostMessageW(owner_, std::exchange(post_, 0), 0, 0);
+        Sleep(200);  // the posted message meets the open box
+        SendMessageW(GetDlgItem(s.found, IDOK), BM_CLICK, 0, 0);
+        while (IsWindow(s.found) && !stop_) Sleep(10);
+      }
+      Sleep(20);
+    }
+  }
+  HWND owner_;
+  UINT post_;
+  std::atomic<bool> stop_{false};
+  std::mutex mutex_;
+  std::vector<std::wstring> texts_;
+  std::thread thread_;
+};
+
+void PumpFor(DWORD ms) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(10)) {
+    MSG m;
+    while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&m);
+  }
+}
+
+TEST(WindowFailures, AFailureIsReportedOnceInABoxOfTheWindowAndTheMessageAnswersZero) {
+  Failing w;
+  ASSERT_TRUE(w.Create());
+  BoxAnswerer boxes(w.Handle());
+  EXPECT_EQ(SendMessageW(w.Handle(), WM_APP + 1, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(w.Handle(), WM_APP + 1, 0, 0), 0);  // failing still: no second box
+  EXPECT_EQ(SendMessageW(w.Handle(), WM_APP + 2, 0, 0), 0);
+  w.failing = false;
+  SendMessageW(w.Handle(), WM_APP + 1, 0, 0);
+  w.failing = true;
+  SendMessageW(w.Handle(), WM_APP + 1, 0, 0);  // failing anew after a success
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::wstring>{L"Vellumo: Broken.",
+                                                      L"Vellumo: Unexpected failure.",
+                                                      L"Vellumo: Broken."}));
+  EXPECT_EQ(SendMessageW(w.Handle(), WM_APP, 1, 2), 3);  // the window works on
+}
+
+TEST(WindowFailures, AFailingPaintShowsOneBoxNotOneAfterEachRepaint) {
+  Failing w;
+  ASSERT_TRUE(w.Create());
+  BoxAnswerer boxes(w.Handle());
+  w.paintFails = true;
+  ShowWindow(w.Handle(), SW_SHOWNOACTIVATE);
+  for (int i = 0; i < 3; ++i) {
+    InvalidateRect(w.Handle(), nullptr, TRUE);
+    UpdateWindow(w.Handle());
+  }
+  PumpFor(500);
+  EXPECT_GE(w.paints, 3);
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"Vellumo: paint."});
+}
+
+TEST(WindowFailures, NoSecondBoxWhileOneIsUp) {
+  Failing w;
+  ASSERT_TRUE(w.Create());
+  BoxAnswerer boxes(w.Handle(), WM_APP + 2);  // fails inside the first box's loop
+  SendMessageW(w.Handle(), WM_APP + 1, 0, 0);
+  PumpFor(300);
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"Vellumo: Broken."});
+  SendMessageW(w.Handle(), WM_APP + 2, 0, 0);  // unreported then, so reported now
+  EXPECT_EQ(boxes.Texts().size(), 2u);
 }
 
 }  // namespace

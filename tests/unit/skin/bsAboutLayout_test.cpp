@@ -1,9 +1,9 @@
-#include "skin/bsAboutLayout.h"
+#include "skin/controls/bsAboutLayout.h"
 
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
-#include "skin/bsAlign.h"
+#include "skin/controls/bsAlign.h"
 
 namespace bs {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/bsButtonLook.h"
+#include "skin/controls/bsButtonLook.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/bsButtonState.h"
+#include "skin/controls/bsButtonState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/bsCaption.h"
+#include "skin/frame/bsCaption.h"
 
 #include <gtest/gtest.h>
 

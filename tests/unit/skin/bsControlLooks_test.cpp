@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
-#include "skin/bsButtonLook.h"
-#include "skin/bsControlSection.h"
-#include "skin/bsPanelLook.h"
+#include "skin/controls/bsButtonLook.h"
+#include "skin/controls/bsControlSection.h"
+#include "skin/controls/bsPanelLook.h"
 
 namespace bs {
 namespace {

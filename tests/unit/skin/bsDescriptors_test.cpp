@@ -1,4 +1,4 @@
-#include "skin/bsDescriptors.h"
+#include "skin/data/bsDescriptors.h"
 
 #include <gtest/gtest.h>
 

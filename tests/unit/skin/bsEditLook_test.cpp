@@ -1,8 +1,9 @@
-#include "skin/bsEditLook.h"
+#include "skin/controls/bsEditLook.h"
 
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
+#include "skin/controls/bsEditPicture.h"
 
 namespace bs {
 namespace {

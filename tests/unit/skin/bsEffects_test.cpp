@@ -1,4 +1,4 @@
-#include "skin/bsEffects.h"
+#include "skin/draw/bsEffects.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/bsFrameObjects.h"
+#include "skin/frame/bsFrameObjects.h"
 
 #include <gtest/gtest.h>
 

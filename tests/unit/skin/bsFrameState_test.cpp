@@ -1,4 +1,4 @@
-#include "skin/bsFrameState.h"
+#include "skin/frame/bsFrameState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/bsGraphics.h"
+#include "skin/draw/bsGraphics.h"
 
 #include <gtest/gtest.h>
 

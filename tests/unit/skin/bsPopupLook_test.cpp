@@ -1,8 +1,9 @@
-#include "skin/bsPopupLook.h"
+#include "skin/menus/bsPopupLook.h"
 
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
+#include "skin/draw/bsTiling.h"
 
 namespace bs {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "control_test_support.h"
-#include "skin/bsEditLook.h"
-#include "skin/bsMenuSession.h"
+#include "skin/controls/bsEditLook.h"
+#include "skin/menus/bsMenuSession.h"
 
 namespace bs {
 namespace {

@@ -1,4 +1,8 @@
-#include "skin/bsRegionData.h"
+#include "skin/draw/bsRegionData.h"
+#include "skin/draw/bsShape.h"
+#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
+#include "skin/frame/bsFrameStrips.h"
 
 #include <gtest/gtest.h>
 

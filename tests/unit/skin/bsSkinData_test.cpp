@@ -1,4 +1,4 @@
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "skin/bsSkinIni.h"
+#include "skin/data/bsSkinIni.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "skin/bsStreams.h"
+#include "skin/data/bsStreams.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "skin/bszlibcompress.h"
+#include "skin/data/bszlibcompress.h"
 
 namespace bs {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/bsSystemMenu.h"
+#include "skin/frame/bsSystemMenu.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

@@ -1,4 +1,4 @@
-#include "skin/bszlibcompress.h"
+#include "skin/data/bszlibcompress.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bsSkinData.h"
+#include "skin/data/bsSkinData.h"
 
 inline bool SamePixels(const bs::Picture& a, const bs::Picture& b) {
   return a.width == b.width && a.height == b.height && a.pixels == b.pixels;
