@@ -334,7 +334,7 @@ void TForm1::MarkUnshown(const std::vector<UnshownMark>& marks) { mm_Show.MarkUn
 
 bool TForm1::SelectNextUnshown() { return mm_Show.SelectNextUnshown(); }
 
-bool TForm1::FindText(const std::wstring& text, bool matchCase, bool down) {
+bool TForm1::SearchText(const std::wstring& text, bool matchCase, bool down) {
   return mm_Show.Find(text, matchCase, down);
 }
 

@@ -67,7 +67,7 @@ class TForm1 : public Window, private ViewerView {
   std::string_view Bytes() override;
   void MarkUnshown(const std::vector<UnshownMark>& marks) override;
   bool SelectNextUnshown() override;
-  bool FindText(const std::wstring& text, bool matchCase, bool down) override;
+  bool SearchText(const std::wstring& text, bool matchCase, bool down) override;
   void EnablePreview(bool enabled) override;
   int BoxWidth() override;
   int BoxHeight() override;

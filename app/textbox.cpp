@@ -1,5 +1,7 @@
 #include "app/textbox.h"
 
+#include <ole2.h>
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include <algorithm>

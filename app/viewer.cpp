@@ -314,7 +314,7 @@ void Viewer::FindNextClick() {
 void Viewer::Find(const std::wstring& text, bool matchCase, bool down) {
   lastSearch_ = Search{text, matchCase, down};
   if (text.empty()) return;
-  const bool found = view_.FindText(text, matchCase, down);
+  const bool found = view_.SearchText(text, matchCase, down);
   view_.SetPanelText(5, found ? L"" : texts::kNotFoundBefore + text + texts::kNotFoundAfter);
 }
 

@@ -75,7 +75,7 @@ class ViewerView {
   // Selects the next match of text in the page's bytes from the selection,
   // forwards or backwards; false when there is none (or the page lacks one
   // of its characters).
-  virtual bool FindText(const std::wstring& text, bool matchCase, bool down) = 0;
+  virtual bool SearchText(const std::wstring& text, bool matchCase, bool down) = 0;
 
   // Scroll bars: the box's outer size, the wrapped pieces of a line at its
   // width while it wraps, and the bars (1 horizontal, 2 vertical; with the

@@ -32,6 +32,9 @@ class RecordingView : public ViewerView {
   TipsState* tips = nullptr;
   std::function<void()> whileRunning = [] {};
   std::vector<UnshownMark> marks;
+  bool nextUnshown = false, found = false, previewEnabled = false;
+  std::vector<PageCandidate> candidates;
+  int pick = -1;  // the candidate the preview takes; -1 cancels
 
   void SetPanelText(int index, const std::wstring& text) override { panels[index] = text; }
   void SetPanelWidth(int index, int w) override {
@@ -55,7 +58,21 @@ class RecordingView : public ViewerView {
   }
   std::string_view Bytes() override { return document; }
   void MarkUnshown(const std::vector<UnshownMark>& m) override { marks = m; }
-  bool SelectNextUnshown() override { return false; }
+  bool SelectNextUnshown() override { return nextUnshown; }
+  bool SearchText(const std::wstring& text, bool matchCase, bool down) override {
+    calls.push_back("find " + std::string(text.begin(), text.end()) + (matchCase ? " case" : "") +
+                    (down ? " down" : " up"));
+    return found;
+  }
+  void EnablePreview(bool enabled) override { previewEnabled = enabled; }
+  void ShowFindDialog() override { calls.push_back("find dialog"); }
+  bool ChoosePage(const std::vector<PageCandidate>& c, CodeType, std::size_t& chosen) override {
+    candidates = c;
+    calls.push_back("preview");
+    if (pick < 0) return false;
+    chosen = static_cast<std::size_t>(pick);
+    return true;
+  }
   int BoxWidth() override { return width; }
   int BoxHeight() override { return height; }
   std::uint64_t WrapCount(std::uint64_t line) override { return wrapCount(line); }
@@ -402,6 +419,33 @@ TEST_F(ViewerTest, NotepadGetsAFileItCanSaveOrIsNotStarted) {
   view.calls.clear();
   none.mn_NotepadClick();
   EXPECT_EQ(view.calls, (std::vector<std::string>{"inform"}));
+}
+
+TEST_F(ViewerTest, FindAndTheNextUnshownSayWhenThereIsNone) {
+  viewer.FindNextClick();  // nothing searched yet: the dialog
+  EXPECT_EQ(view.calls, (std::vector<std::string>{"find dialog"}));
+  viewer.Find(L"ab", true, false);
+  EXPECT_EQ(view.panels[5], L"找不到“ab”");
+  view.found = true;
+  viewer.FindNextClick();  // the same search again
+  EXPECT_EQ(view.calls.back(), "find ab case up");
+  EXPECT_EQ(view.panels[5], L"");
+  viewer.mn_NextUnshownClick();
+  EXPECT_EQ(view.panels[5], L"后面没有无法显示的字符");
+}
+
+TEST_F(ViewerTest, DroppedFilesOpenTheFirstAfterThePrompt) {
+  const fs::path a = Write("a.txt", "A\r\n");
+  Open(a);
+  Type();
+  view.answers = {TipButton::Cancel};
+  view.calls.clear();
+  viewer.FilesDropped({Write("b.txt", "B"), Write("c.txt", "C"), Write("d.txt", "D")});
+  EXPECT_EQ(view.calls.front(), "tips 2");
+  EXPECT_EQ(view.document, "B\r\n");
+  EXPECT_EQ(viewer.CurrentFileName, dir_ / "b.txt");
+  EXPECT_EQ(view.panels[5], L"另外 2 个文件未打开");
+  EXPECT_TRUE(view.previewEnabled);
 }
 
 TEST(Tips, EachModeShowsItsTextFlagAndButtons) {
