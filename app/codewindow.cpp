@@ -1,8 +1,8 @@
 #include "app/codewindow.h"
 
 #include <commctrl.h>
-#include <cderr.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <Scintilla.h>
 
@@ -10,6 +10,7 @@
 
 #include "app/busysign.h"
 #include "app/cmdline.h"
+#include "app/filedialog.h"
 #include "app/menuids.h"
 #include "app/newfiletips.h"
 #include "app/previewform.h"
@@ -31,8 +32,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 // Posted to itself: the companion-file check of an activation that came
 // while a load was at work, made once the load is done.
 constexpr UINT kMsgActivated = WM_APP + 1;
-// The longest name the file dialogs take, in UTF-16 units with the NUL.
-constexpr DWORD kNameBuffer = 32768;
 
 struct MenuEntry {
   UINT id;  // 0: separator
@@ -174,8 +173,12 @@ void TForm1::OnFindMessage(const FINDREPLACEW& find) {
     return;
   }
   if (!(find.Flags & FR_FINDNEXT) || busy_) return;
+  // The text as the dialog's box holds it: Wine hands lpstrFindWhat over
+  // through the system's code page.
+  std::wstring text(find.wFindWhatLen, L'\0');
+  text.resize(GetDlgItemTextW(findDialog_, edt1, text.data(), find.wFindWhatLen));
   RunCommand(Handle(), [&] {
-    viewer_.Find(find.lpstrFindWhat, (find.Flags & FR_MATCHCASE) != 0, (find.Flags & FR_DOWN) != 0);
+    viewer_.Find(text, (find.Flags & FR_MATCHCASE) != 0, (find.Flags & FR_DOWN) != 0);
   });
 }
 
@@ -364,29 +367,7 @@ std::unique_ptr<BusyScope> TForm1::Busy(bool shown) {
 
 bool TForm1::AskFileName(bool save, std::filesystem::path& name,
                          const std::filesystem::path& initialDir) {
-  // The platform's largest path: a longer name cannot come back cut short.
-  std::vector<wchar_t> buf(kNameBuffer, L'\0');
-  const std::wstring last = name.wstring();
-  last.copy(buf.data(), std::min<std::size_t>(last.size(), buf.size() - 1));
-  const std::wstring dir = initialDir.wstring();
-  OPENFILENAMEW ofn = {};
-  ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = Handle();
-  ofn.lpstrFilter = L"*.txt\0*.txt\0";
-  ofn.nFilterIndex = 1;
-  ofn.lpstrFile = buf.data();
-  ofn.nMaxFile = kNameBuffer;
-  ofn.lpstrInitialDir = dir.empty() ? nullptr : dir.c_str();
-  ofn.lpstrDefExt = L"txt";
-  ofn.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER;
-  const BOOL ok = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
-  if (!ok) {
-    if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL)
-      throw CommandError(L"File name is too long");
-    return false;
-  }
-  name = std::filesystem::path(std::wstring(buf.data()));
-  return true;
+  return vellumo::AskFileName(Handle(), save, name, initialDir);
 }
 
 TipButton TForm1::ShowTips(std::int32_t mode) { return tipsForm_->ShowModal(mode); }

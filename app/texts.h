@@ -1,6 +1,6 @@
 // The captions and messages of the viewer's commands beyond the menus of
 // old: the preview in every code page, what a page loses, find, dropped
-// files. In one place, in the program's Chinese.
+// files, the file dialogs' refusal. In one place, in the program's Chinese.
 #pragma once
 
 namespace vellumo::texts {
@@ -20,5 +20,6 @@ inline constexpr wchar_t kNotFoundBefore[] = L"找不到“";
 inline constexpr wchar_t kNotFoundAfter[] = L"”";
 inline constexpr wchar_t kDroppedRestBefore[] = L"另外 ";
 inline constexpr wchar_t kDroppedRestAfter[] = L" 个文件未打开";
+inline constexpr wchar_t kNameTooLong[] = L"文件名太长，请选一个短一些的名字。";
 
 }  // namespace vellumo::texts

@@ -555,6 +555,13 @@ void Program::Type(const std::wstring& text) {
          std::to_string(static_cast<long long>(now) - static_cast<long long>(before)));
 }
 
+void Program::DropFiles(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const std::wstring& path : paths) list += (list.empty() ? L"" : L"\n") + path;
+  if (CallProbe("ProbeDrop", Main(), static_cast<std::uint32_t>(list.size() + 1), list).size() != 1)
+    Fail("dropping files on the main window");
+}
+
 // Reads what the status bar holds through a buffer inside the program.
 std::wstring Program::RawPanel(int index) {
   const char* what = "reading the status bar";
@@ -664,7 +671,7 @@ void* Program::ProbeBase() {
 
 // Runs one of the probe's functions in the program on a block it fills.
 std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
-                                              std::uint32_t capacity) {
+                                              std::uint32_t capacity, const std::wstring& input) {
   const std::string what = std::string("the probe's ") + function;
   // The function's offset in the library, from a copy mapped here without
   // running its start-up code.
@@ -682,6 +689,8 @@ std::vector<std::uint16_t> Program::CallProbe(const char* function, HWND hwnd,
   block->magic = ProbeBlock::kAsked;
   block->hwnd = static_cast<std::uint64_t>(reinterpret_cast<UINT_PTR>(hwnd));
   block->capacity = capacity;
+  block->length = static_cast<std::uint32_t>(std::min<std::size_t>(input.size(), capacity - 1));
+  std::copy(input.begin(), input.begin() + block->length, block->text);
   RunRemote(routine, block, bytes, true, what);
   if (block->status != ProbeBlock::kDone || block->length >= capacity)
     throw Failure(what + " gave no answer");
@@ -748,17 +757,22 @@ HWND FileNameBox(HWND dialog) {
 }
 }  // namespace
 
-bool Program::AnswerFileDialog(const std::wstring& path) {
+HWND Program::FillFileDialog(const std::wstring& path) {
   HWND dialog = nullptr, box = nullptr;
   if (!WaitFor([&] {
         dialog = FindVisible(L"#32770");
         box = dialog ? FileNameBox(dialog) : nullptr;
         return box != nullptr;
       }))
-    return false;
+    return nullptr;
   Send(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), "filling in the file dialog");
   if (!PostMessageW(dialog, WM_COMMAND, IDOK, 0)) Fail("pressing OK in the file dialog");
-  return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+  return dialog;
+}
+
+bool Program::AnswerFileDialog(const std::wstring& path) {
+  HWND dialog = FillFileDialog(path);
+  return dialog && WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
 bool Program::CancelFileDialog() {
@@ -773,14 +787,32 @@ bool Program::CancelFileDialog() {
 }
 
 HWND Program::WaitMessageBox(DWORD timeoutMs) {
+  // Over a file dialog a box is another window of the same class.
+  auto find = [&] {
+    CheckRunning("looking for a message box");
+    struct Find {
+      DWORD pid;
+      HWND found;
+    } f{pid_, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+          auto* f = reinterpret_cast<Find*>(lp);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(hwnd, &pid);
+          wchar_t cls[16];
+          if (pid == f->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 16) &&
+              lstrcmpW(cls, L"#32770") == 0 && !FileNameBox(hwnd)) {
+            f->found = hwnd;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&f));
+    return f.found;
+  };
   HWND box = nullptr;
-  WaitFor(
-      [&] {
-        box = FindVisible(L"#32770");
-        return box && !FileNameBox(box);
-      },
-      timeoutMs);
-  return box && !FileNameBox(box) ? box : nullptr;
+  WaitFor([&] { return (box = find()) != nullptr; }, timeoutMs);
+  return box;
 }
 
 bool Program::NoMessageBox() {

@@ -129,11 +129,16 @@ class Program {
   // Types text at the start of the text box as keyboard characters; returns
   // once the box holds that many more characters.
   void Type(const std::wstring& text);
+  // Drops files on the main window as the shell does.
+  void DropFiles(const std::vector<std::wstring>& paths);
 
   // The open or save dialog: fills in the name and presses OK. Returns false
   // when no dialog came.
   bool AnswerFileDialog(const std::wstring& path);
   bool CancelFileDialog();
+  // Fills in the name and presses OK without waiting for the dialog to go;
+  // the dialog, or null when none came.
+  HWND FillFileDialog(const std::wstring& path);
   // A message box: "[caption] text"; presses OK. Throws when none came.
   std::wstring AnswerMessageBox(DWORD timeoutMs = 15000);
   // A message box of the program, or null when none came in time.
@@ -159,7 +164,9 @@ class Program {
   explicit Program(Bare) {}
   void Launch(const std::wstring& exe, const std::wstring& args, const std::wstring& workDir);
   std::vector<MenuItem> MenuOf(HWND hwnd);
-  std::vector<std::uint16_t> CallProbe(const char* function, HWND hwnd, std::uint32_t capacity);
+  // input, when given, is the block's text for the probe to read.
+  std::vector<std::uint16_t> CallProbe(const char* function, HWND hwnd, std::uint32_t capacity,
+                                       const std::wstring& input = {});
   void* ProbeBase();
   void RunRemote(LPTHREAD_START_ROUTINE routine, void* data, SIZE_T bytes, bool readBack,
                  const std::string& what);

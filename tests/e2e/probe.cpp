@@ -1,6 +1,9 @@
 // Loaded into the program by the test driver: reads what only the owning
-// process can read (its menus) into a block the driver reads back.
+// process can read (its menus) into a block the driver reads back, and drops
+// files on a window as the shell does.
 #include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <string>
 
@@ -57,3 +60,32 @@ extern "C" __declspec(dllexport) DWORD WINAPI ProbeMenu(void* param) {
   return 0;
 }
 
+
+// Drops the block's files (one path a line) on the window: a drop handle made
+// in the program, as the shell makes it, posted with WM_DROPFILES.
+extern "C" __declspec(dllexport) DWORD WINAPI ProbeDrop(void* param) {
+  auto* block = static_cast<e2e::ProbeBlock*>(param);
+  if (block->magic != e2e::ProbeBlock::kAsked || block->capacity <= block->length) return 1;
+  std::wstring names(block->text, block->text + block->length);
+  for (wchar_t& c : names)
+    if (c == L'\n') c = L'\0';
+  names += L'\0';  // the list ends with an empty name
+  const SIZE_T bytes = sizeof(DROPFILES) + (names.size() + 1) * sizeof(wchar_t);
+  HGLOBAL drop = GlobalAlloc(GHND, bytes);
+  auto* files = drop ? static_cast<DROPFILES*>(GlobalLock(drop)) : nullptr;
+  bool posted = false;
+  if (files) {
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    memcpy(reinterpret_cast<char*>(files) + sizeof(DROPFILES), names.c_str(),
+           (names.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(drop);
+    posted = PostMessageW(reinterpret_cast<HWND>(static_cast<UINT_PTR>(block->hwnd)), WM_DROPFILES,
+                          reinterpret_cast<WPARAM>(drop), 0);
+    if (!posted) GlobalFree(drop);
+  }
+  block->length = posted ? 1 : 0;
+  block->text[block->length] = 0;
+  block->status = e2e::ProbeBlock::kDone;
+  return 0;
+}
