@@ -1,7 +1,8 @@
 # Scintilla as static libraries for the Windows builds, from the trees that
-# tools/fetch-scintilla.sh lays out in the cache: `scintilla` (patched, what the
-# program links) and `scintilla_pristine` (untouched, for the test that proves
-# the patch changes no wrap). Files the patches leave alone compile once.
+# tools/fetch-scintilla.sh lays out in the cache: `scintilla` (every patch, what
+# the program links) and `scintilla_pristine` (every patch but the wrap-*.patch
+# ones, for the test that proves the wrap patch changes no row, and the
+# benchmark's untouched wrapping). Files the patches leave alone compile once.
 set(_sci_pin ${CMAKE_SOURCE_DIR}/cmake/scintilla/source.txt)
 file(STRINGS ${_sci_pin} _sci_version REGEX "^SCINTILLA_VERSION=")
 string(REPLACE "SCINTILLA_VERSION=" "" _sci_version "${_sci_version}")
@@ -9,14 +10,21 @@ file(GLOB _sci_patches ${CMAKE_SOURCE_DIR}/cmake/scintilla/*.patch)
 list(SORT _sci_patches)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_sci_pin} ${_sci_patches})
 
-# The patched tree is keyed by the patches' contents, as the fetch script keys it.
-set(_sci_all "")
-foreach(p IN LISTS _sci_patches)
-  file(READ ${p} _text)
-  string(APPEND _sci_all "${_text}")
-endforeach()
-string(SHA256 _sci_key "${_sci_all}")
-string(SUBSTRING ${_sci_key} 0 16 _sci_key)
+# The trees are keyed by their patches' contents, as the fetch script keys them.
+function(_scintilla_key out)
+  set(all "")
+  foreach(p IN LISTS ARGN)
+    file(READ ${p} text)
+    string(APPEND all "${text}")
+  endforeach()
+  string(SHA256 key "${all}")
+  string(SUBSTRING ${key} 0 16 key)
+  set(${out} ${key} PARENT_SCOPE)
+endfunction()
+set(_sci_ref_patches ${_sci_patches})
+list(FILTER _sci_ref_patches EXCLUDE REGEX "/wrap-[^/]*\\.patch$")
+_scintilla_key(_sci_key ${_sci_patches})
+_scintilla_key(_sci_ref_key ${_sci_ref_patches})
 
 if(DEFINED ENV{VELLUMO_CACHE_DIR})
   set(_sci_cache $ENV{VELLUMO_CACHE_DIR})
@@ -25,7 +33,8 @@ else()
 endif()
 set(SCINTILLA_PRISTINE_DIR ${_sci_cache}/scintilla-${_sci_version}/scintilla)
 set(SCINTILLA_DIR ${_sci_cache}/scintilla-${_sci_version}/patched-${_sci_key}/scintilla)
-foreach(dir IN ITEMS ${SCINTILLA_PRISTINE_DIR} ${SCINTILLA_DIR})
+set(SCINTILLA_REFERENCE_DIR ${_sci_cache}/scintilla-${_sci_version}/reference-${_sci_ref_key}/scintilla)
+foreach(dir IN ITEMS ${SCINTILLA_PRISTINE_DIR} ${SCINTILLA_DIR} ${SCINTILLA_REFERENCE_DIR})
   if(NOT EXISTS ${dir}/.vellumo-source)
     message(FATAL_ERROR "Scintilla ${_sci_version} is not fetched or not patched with the current "
                         "cmake/scintilla/*.patch (no ${dir}): run tools/setup-deps.sh")
@@ -67,7 +76,7 @@ foreach(variant IN ITEMS scintilla scintilla_pristine)
   if(variant STREQUAL scintilla)
     set(dir ${SCINTILLA_DIR})
   else()
-    set(dir ${SCINTILLA_PRISTINE_DIR})
+    set(dir ${SCINTILLA_REFERENCE_DIR})
   endif()
   set(own ${_sci_touched})
   list(TRANSFORM own PREPEND ${dir}/)

@@ -7,6 +7,8 @@
 #   scintilla/          the tarball's scintilla/ folder, untouched
 #   patched-KEY/scintilla/  the same with cmake/scintilla/*.patch applied,
 #                       KEY the first 16 hex digits of the patches' SHA-256
+#   reference-KEY/scintilla/  with all but the wrap-*.patch ones: what the
+#                       wrap patch's test and benchmark compare against
 # Present and verified: no network. Apt runs with a private configuration
 # (its own source list, lists, cache) and needs no root.
 set -euo pipefail
@@ -90,20 +92,34 @@ if [ "$(cat "$pristine/$stamp" 2>/dev/null)" != "${sums[$orig]}" ]; then
   echo "${sums[$orig]}" >"$pristine/$stamp"
 fi
 
-# The patched tree, one per set of patches, so a changed patch is applied afresh.
+# A tree with a set of patches applied, one per set, so a changed patch is
+# applied afresh: NAME-KEY/scintilla, KEY from the patches' contents.
 shopt -s nullglob
+lay_out() {
+  local name=$1
+  shift
+  local key dir p
+  key=$(cat "$@" </dev/null | sha256sum | cut -c1-16)
+  dir=$cache/$name-$key
+  if [ ! -f "$dir/scintilla/$stamp" ]; then
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp -a "$pristine" "$dir/scintilla"
+    rm "$dir/scintilla/$stamp"
+    for p in "$@"; do
+      patch -s -p1 -F0 --no-backup-if-mismatch -d "$dir/scintilla" <"$p" ||
+        { rm -rf "$dir"; fail "the patch $p does not apply to Scintilla $version" "fix the patch"; }
+    done
+    echo "$key" >"$dir/scintilla/$stamp"
+  fi
+  echo "$dir"
+}
 patches=("$root"/cmake/scintilla/*.patch)
-key=$(cat "${patches[@]}" </dev/null | sha256sum | cut -c1-16)
-patched=$cache/patched-$key
-if [ ! -f "$patched/scintilla/$stamp" ]; then
-  rm -rf "$patched"
-  mkdir -p "$patched"
-  cp -a "$pristine" "$patched/scintilla"
-  rm "$patched/scintilla/$stamp"
-  for p in "${patches[@]}"; do
-    patch -s -p1 -F0 --no-backup-if-mismatch -d "$patched/scintilla" <"$p" ||
-      { rm -rf "$patched"; fail "the patch $p does not apply to Scintilla $version" "fix the patch"; }
-  done
-  echo "$key" >"$patched/scintilla/$stamp"
-fi
+# The reference for the wrap patch's test: every patch but the wrapping ones.
+reference_patches=()
+for p in "${patches[@]}"; do
+  case $(basename "$p") in wrap-*) ;; *) reference_patches+=("$p") ;; esac
+done
+patched=$(lay_out patched "${patches[@]}")
+lay_out reference "${reference_patches[@]}" >/dev/null
 say "Scintilla $version ready in $patched/scintilla"
