@@ -1,7 +1,8 @@
 // Loading speed: a 64 MB UTF-8 file of mixed Chinese and ASCII and the same
 // text as UTF-16LE, loaded and converted to code page 936 bytes by the loader,
 // against glibc iconv converting the same files to CP936 and memcpy's ceiling;
-// the time of LoadCodeTable for the 936 table; vellumo-convert's peak memory.
+// the time of LoadCodeTable for the 936 table; vellumo-convert's peak memory;
+// RankPages on files of 1, 20 and 100 MB.
 #include <iconv.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -22,6 +23,7 @@
 #include "app/displaycodepage.h"
 #include "convert/convert.h"
 #include "convert/fileio.h"
+#include "convert/pagefit.h"
 
 using namespace vellumo;
 using Clock = std::chrono::steady_clock;
@@ -220,6 +222,41 @@ int main() {
   std::printf("memcpy   %7.1f MB/s\n", mbps(utf8Size, memcpyTime));
 
   std::printf("vellumo-convert on the UTF-8 file: peak RSS %ld KiB\n", rss);
+
+  // RankPages on GBK files (the loader's output) of 1, 20 and 100 MB, and on
+  // 20 MB of UTF-8 without and with signature.
+  CodeTableData pageTables[4];
+  const CodeTableData* tables[4];
+  for (int k = 0; k < 4; ++k) {
+    const std::string path = std::string(VELLUMO_DIST_DIR) + "/" +
+                             DisplayCodePageOf(static_cast<CodeType>(k)).tableFile;
+    if (!LoadCodeTable(PathFromUtf8(path), pageTables[k])) std::abort();
+    tables[k] = &pageTables[k];
+  }
+  load(utf8Path);
+  const std::string gbk = ours;
+  std::string().swap(ours);
+  auto rank = [&](const char* what, const std::string& bytes, std::size_t size) {
+    const std::string path = (dir / "rank.txt").string();
+    std::string file;
+    file.reserve(size);
+    while (file.size() < size) file.append(bytes, 0, std::min(bytes.size(), size - file.size()));
+    WriteFile(path, file);
+    int first = -2;
+    const double t = Best(3, [&] { first = RankPages(PathFromUtf8(path), tables, 0)[0].page; });
+    std::printf("RankPages %-22s %5.0f MB  %7.3f s  %6.0f MB/s  first %d\n", what, size / 1e6, t,
+                size / 1e6 / t, first);
+  };
+  for (std::size_t mb : {1, 20, 100}) rank("GBK", gbk, mb * 1000000);
+  {
+    InputFile in;
+    std::size_t got = 0;
+    if (in.Open(PathFromUtf8(utf8Path)) != 0) std::abort();
+    std::string all(utf8Size, '\0');
+    in.Read(&all[0], all.size(), got);
+    rank("UTF-8 without signature", all.substr(3), 20000000);
+    rank("UTF-8 with signature", all, 20000000);
+  }
   if (!getenv("KEEP")) std::filesystem::remove_all(dir); else printf("%s\n", dir.c_str());
   return 0;
 }

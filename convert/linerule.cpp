@@ -68,16 +68,17 @@ bool BasicLineCutter<Width>::FeedUnits(const char* data, std::size_t size) {
     if (lf && line_.empty() && (!cr || cr == stop - Width)) {
       // A whole line in the piece with no CR, or one just before the LF,
       // goes out without a copy.
-      Emit(p, static_cast<std::size_t>((cr ? cr : stop) - p));
+      const std::size_t size = static_cast<std::size_t>((cr ? cr : stop) - p);
+      Emit(p, size < limit_ ? size : limit_);
       p = lf + Width;
       continue;
     }
     while (cr) {
-      line_.append(p, static_cast<std::size_t>(cr - p));
+      Append(p, static_cast<std::size_t>(cr - p));
       p = cr + Width;
       cr = Find(p, stop, '\r', width);
     }
-    line_.append(p, static_cast<std::size_t>(stop - p));
+    Append(p, static_cast<std::size_t>(stop - p));
     p = stop;
     if (lf) {
       Emit(line_.data(), line_.size());

@@ -25,11 +25,18 @@ class BasicLineCutter {
   // The end of the file: hands over the last line if one is pending. A stray
   // last byte of a unit is dropped.
   void Finish();
+  // Lines are handed over cut to their first bytes (whole units), and what
+  // is beyond is not kept.
+  void SetLimit(std::size_t bytes) { limit_ = bytes / Width * Width; }
 
  private:
   bool FeedUnits(const char* data, std::size_t size);
+  void Append(const char* data, std::size_t size) {
+    line_.append(data, size < limit_ - line_.size() ? size : limit_ - line_.size());
+  }
   void Emit(const char* data, std::size_t size);
   LineFn onLine_;
+  std::size_t limit_ = static_cast<std::size_t>(-1);
   std::string line_;      // a line that spans pieces or holds CR units
   bool pending_ = false;  // a unit (perhaps a CR) came after the last LF
   bool ended_ = false;

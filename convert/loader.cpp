@@ -12,33 +12,6 @@ namespace {
 
 constexpr std::size_t kReadBufferSize = 64 * 1024;
 
-// The first bytes of a file and of its first line by the byte rule, as many
-// as DetectSourceKind looks at.
-class KindProbe {
- public:
-  // Returns false once the kind is settled.
-  bool Feed(const char* p, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-      const char c = p[i];
-      if (head_.size() < 4) head_ += c;
-      if (!lineDone_) {
-        if (c == '\n' || c == 0x1A)
-          lineDone_ = true;
-        else if (c != '\r')
-          line_ += c;
-        if (line_.size() == 4) lineDone_ = true;
-      }
-      if (head_.size() == 4 && lineDone_) return false;
-    }
-    return true;
-  }
-  SourceKind Kind() const { return DetectSourceKind(head_, line_); }
-
- private:
-  std::string head_, line_;
-  bool lineDone_ = false;
-};
-
 // Cuts a text of a known kind into lines and converts them in order: by bytes,
 // or a Unicode text by units after its signature. Keeps the document offset
 // of each line for the runs of "**".
@@ -109,9 +82,35 @@ std::uint64_t DropFront(std::vector<UnshownRun>& runs, std::size_t from, std::ui
   return gone;
 }
 
-[[noreturn]] void Fail(int code) { throw LoadError(code, IoErrorMessage(code)); }
-
 }  // namespace
+
+void ThrowLoadError(int code) { throw LoadError(code, IoErrorMessage(code)); }
+
+bool SourceKindProbe::Feed(const char* p, std::size_t n) {
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = p[i];
+    if (head_.size() < 4) head_ += c;
+    if (!lineDone_) {
+      if (c == '\n' || c == 0x1A)
+        lineDone_ = true;
+      else if (c != '\r')
+        line_ += c;
+      if (line_.size() == 4) lineDone_ = true;
+    }
+    if (head_.size() == 4 && lineDone_) return false;
+  }
+  return true;
+}
+
+SourceKind SourceKindProbe::Kind() const { return DetectSourceKind(head_, line_); }
+
+int SourceKindProbe::Run(InputFile& file, std::vector<char>& buffer) {
+  for (;;) {
+    std::size_t got = 0;
+    if (int err = file.Read(buffer.data(), buffer.size(), got)) return err;
+    if (got == 0 || !Feed(buffer.data(), got)) return file.Rewind();
+  }
+}
 
 const char* SourceKindText(SourceKind kind) {
   switch (kind) {
@@ -158,7 +157,7 @@ std::uint64_t ConvertLine(SourceKind kind, const std::string& line, bool firstLi
 
 LoadResult ConvertTextTo(const std::string& text, const CodeTableData* table, const LineSink& sink,
                          const LoadOptions& options) {
-  KindProbe probe;
+  SourceKindProbe probe;
   probe.Feed(text.data(), text.size());
   const SourceKind detected = probe.Kind();
   LoadResult result;
@@ -171,24 +170,19 @@ LoadResult ConvertTextTo(const std::string& text, const CodeTableData* table, co
 LoadResult LoadLinesTo(const std::filesystem::path& path, const CodeTableData* table,
                        const LineSink& sink, const LoadOptions& options) {
   InputFile file;
-  if (int err = file.Open(path)) Fail(err);
+  if (int err = file.Open(path)) ThrowLoadError(err);
   std::vector<char> buffer(kReadBufferSize);
   std::size_t got = 0;
 
-  // First pass: the first bytes decide the kind.
-  KindProbe probe;
-  for (;;) {
-    if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
-    if (got == 0 || !probe.Feed(buffer.data(), got)) break;
-  }
+  // First pass: the first bytes decide the kind; then every line from the
+  // first byte, the first one again.
+  SourceKindProbe probe;
+  if (int err = probe.Run(file, buffer)) ThrowLoadError(err);
   const SourceKind detected = probe.Kind();
-
-  // Second pass from the first byte: every line, the first one again.
-  if (int err = file.Rewind()) Fail(err);
   LoadResult result;
   TextConverter convert(ReadAs(detected, options), detected == SourceKind::Utf8, table, sink, result);
   for (;;) {
-    if (int err = file.Read(buffer.data(), buffer.size(), got)) Fail(err);
+    if (int err = file.Read(buffer.data(), buffer.size(), got)) ThrowLoadError(err);
     if (got == 0 || !convert.Feed(buffer.data(), got)) break;
   }
   convert.Finish();

@@ -31,6 +31,21 @@ const char* SourceKindText(SourceKind kind);
 // least 4 bytes long and begins EF BB BF, else ANSI.
 SourceKind DetectSourceKind(std::string_view head, std::string_view firstLine);
 
+// Settles the kind of a file from its first bytes, fed in order.
+class SourceKindProbe {
+ public:
+  // Returns false once the kind is settled.
+  bool Feed(const char* data, std::size_t size);
+  SourceKind Kind() const;
+  // Reads file from where it stands until the kind is settled, then back to
+  // its first byte. Returns 0 or the error code.
+  int Run(InputFile& file, std::vector<char>& buffer);
+
+ private:
+  std::string head_, line_;
+  bool lineDone_ = false;
+};
+
 // A file that cannot be opened or read. code is the system's error code
 // (2 file not found, 5 access denied, 32 sharing violation, ...); what() is
 // the message for it without the final period ("File not found", "I/O error 32").
@@ -42,6 +57,9 @@ class LoadError : public std::runtime_error {
  private:
   int code_;
 };
+
+// Throws the LoadError of a system error code.
+[[noreturn]] void ThrowLoadError(int code);
 
 struct LoadOptions {
   // A file without signature is read as UTF-8 (nothing dropped from its first

@@ -3,11 +3,15 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "convert/commonchars.h"
 #include "convert/convert.h"
+#include "convert/utf16.h"
 
 namespace vellumo::testing {
 
@@ -20,6 +24,13 @@ inline std::string TableLine(unsigned unit, const std::string& display) {
                                               static_cast<unsigned char>(display[1]);
   std::snprintf(buf, sizeof buf, " %04X %04X", native, unit);
   return cols + buf;
+}
+
+// The lookup key of a code unit: four upper-case hex digits.
+inline std::string UnitKey(unsigned unit) {
+  char buf[8];
+  std::snprintf(buf, sizeof buf, "%04X", unit & 0xFFFF);
+  return buf;
 }
 
 // ASCII 01-7F (no CR, LF), a few CJK characters, e-acute, as a GB2312-like table.
@@ -92,5 +103,117 @@ inline std::string ReferenceLookup(const std::vector<std::string>& lines, bool l
   }
   return "**";
 }
+
+// The page-fit counts written out plainly, from sets of one page's byte
+// sequences and frequent characters: a page's reading of the bytes as they
+// are, line by line, and the conversion of a text's lines through its table
+// (UTF-8: maximal subparts of malformed sequences invalid, four-byte
+// characters FFFD; or UTF-16LE units).
+struct ReferenceFit {
+  std::uint64_t invalid = 0, unshown = 0, characters = 0, common = 0;
+};
+
+class ReferencePage {
+ public:
+  ReferencePage(const CodeTableData* table, int page) : table_(table), page_(page) {
+    for (int k = 0; k < 4; ++k) {
+      listed_[k].assign(65536, false);
+      for (char16_t u : CommonCharacters(k)) listed_[k][u] = true;
+    }
+    if (!table) return;
+    for (const std::string& l : table->lines) {
+      if (!IsMappingLine(l)) continue;
+      const unsigned a = static_cast<unsigned char>(l[0]), b = static_cast<unsigned char>(l[1]);
+      if (a == ' ' && b != '\r' && b != '\n') singles_.insert(b);
+      if (a != ' ' && a >= 0x80) {
+        pairs_.insert(a << 8 | b);
+        leads_.insert(a);
+        if (b != '\n') trails_.insert(b);
+      }
+    }
+    for (char16_t u : CommonCharacters(page)) {
+      const std::string bytes = LookupCode(UnitKey(u), table);
+      if (bytes == "**") continue;
+      const unsigned b0 = static_cast<unsigned char>(bytes[0]);
+      common_.insert(bytes.size() == 1 ? b0 : b0 << 8 | static_cast<unsigned char>(bytes[1]));
+    }
+  }
+
+  ReferenceFit AsPage(const std::string& text) const {
+    ReferenceFit fit;
+    for (const std::string& line : ReferenceLines(text)) {
+      for (std::size_t i = 0; i < line.size();) {
+        const unsigned b = static_cast<unsigned char>(line[i]);
+        if (singles_.count(b)) {
+          if (b >= 0x80) {
+            ++fit.characters;
+            fit.common += common_.count(b);
+          }
+          ++i;
+        } else if (leads_.count(b) && i + 1 < line.size()) {
+          const unsigned next = static_cast<unsigned char>(line[i + 1]);
+          if (pairs_.count(b << 8 | next)) {
+            ++fit.characters;
+            fit.common += common_.count(b << 8 | next);
+            i += 2;
+          } else {
+            ++fit.invalid;
+            i += trails_.count(next) ? 2 : 1;
+          }
+        } else {
+          ++fit.invalid;
+          ++i;
+        }
+      }
+    }
+    return fit;
+  }
+
+  // Frequent characters: of any language, or of the page's and shown.
+  ReferenceFit Converted(const std::string& text, bool utf16, bool skipFirst, bool anyLanguage) const {
+    ReferenceFit fit;
+    auto unit = [&](unsigned u) {
+      if (skipFirst) {
+        skipFirst = false;
+        return;
+      }
+      const bool shown = LookupCode(UnitKey(u), table_) != "**";
+      fit.unshown += !shown;
+      fit.characters += u >= 0x80;
+      const bool any = listed_[0][u] || listed_[1][u] || listed_[2][u] || listed_[3][u];
+      fit.common += anyLanguage ? any : shown && listed_[page_][u];
+    };
+    for (const std::string& line : ReferenceLines(text, utf16 ? 2 : 1)) {
+      const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+      for (std::size_t i = 0; i < line.size();) {
+        if (utf16) {
+          unit(p[i] | unsigned(p[i + 1]) << 8);
+          i += 2;
+          continue;
+        }
+        bool complete = false;
+        const std::size_t n = Utf8Coverage(p + i, line.size() - i, complete);
+        if (!complete)
+          ++fit.invalid;
+        else
+          unit(n == 4 ? 0xFFFD : Utf8ToUtf16(line.substr(i, n))[0]);
+        i += n;
+      }
+    }
+    return fit;
+  }
+
+ private:
+  static bool IsMappingLine(const std::string& l) {
+    if (l.size() < 12) return false;
+    for (int i = 8; i < 12; ++i)
+      if (!((l[i] >= '0' && l[i] <= '9') || (l[i] >= 'A' && l[i] <= 'F'))) return false;
+    return true;
+  }
+  const CodeTableData* table_;
+  int page_;
+  std::set<unsigned> singles_, pairs_, trails_, leads_, common_;
+  std::vector<bool> listed_[4];
+};
 
 }  // namespace vellumo::testing
