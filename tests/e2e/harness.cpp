@@ -786,32 +786,37 @@ bool Program::CancelFileDialog() {
   return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
+namespace {
+struct BoxSearch {
+  DWORD pid;
+  HWND found;
+};
+// A visible dialog of the program that is no file dialog: over a file dialog
+// a box is another window of the same class.
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
+  auto* f = reinterpret_cast<BoxSearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  wchar_t cls[16];
+  if (pid == f->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 16) &&
+      lstrcmpW(cls, L"#32770") == 0 && !FileNameBox(hwnd)) {
+    f->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
 HWND Program::WaitMessageBox(DWORD timeoutMs) {
-  // Over a file dialog a box is another window of the same class.
-  auto find = [&] {
-    CheckRunning("looking for a message box");
-    struct Find {
-      DWORD pid;
-      HWND found;
-    } f{pid_, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-          auto* f = reinterpret_cast<Find*>(lp);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(hwnd, &pid);
-          wchar_t cls[16];
-          if (pid == f->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 16) &&
-              lstrcmpW(cls, L"#32770") == 0 && !FileNameBox(hwnd)) {
-            f->found = hwnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&f));
-    return f.found;
-  };
   HWND box = nullptr;
-  WaitFor([&] { return (box = find()) != nullptr; }, timeoutMs);
+  WaitFor(
+      [&] {
+        CheckRunning("looking for a message box");
+        BoxSearch f{pid_, nullptr};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&f));
+        return (box = f.found) != nullptr;
+      },
+      timeoutMs);
   return box;
 }
 
