@@ -8,6 +8,7 @@
 
 #include "skin/controls/bsControlSection.h"
 #include "skin/draw/bsGraphics.h"
+#include "skin/draw/bsShape.h"
 #include "win32/handles.h"
 
 namespace bs {
@@ -38,6 +39,10 @@ Size WindowSize(HWND hwnd);
 // COLORREF from a skin colour (0x00BBGGRR, as the skin stores it) or a Pixel.
 inline COLORREF PixelToColorRef(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
 inline Pixel ColorRefToPixel(COLORREF c) { return Rgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+// Sets the window's region to these rectangles; the system owns it from
+// there and deletes the one it replaces.
+void SetWindowRegion(HWND hwnd, const Region& region);
 
 struct FreeRegion {
   static HRGN Invalid() { return nullptr; }

@@ -6,7 +6,6 @@
 
 #include "skin/draw/bsEffects.h"
 #include "skin/draw/bsGeometry.h"
-#include "skin/draw/bsRegionData.h"
 #include "skin/frame/bsCaption.h"
 #include "skin/frame/bsFormGeometry.h"
 #include "skin/frame/bsFrameHitTest.h"
@@ -301,11 +300,7 @@ void TbsSkinForm::ShapeWindow() {
     return;
   }
   maskStrips_ = BuildMaskStrips(skinData_->mask, skin_, width_, height_);
-  const std::vector<std::uint8_t> data = RegionData(WindowRegion(maskStrips_, placed_));
-  HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                             reinterpret_cast<const RGNDATA*>(data.data()));
-  // The system owns the region from here and deletes the one it replaces.
-  if (rgn && !SetWindowRgn(hwnd, rgn, TRUE)) DeleteObject(rgn);
+  SetWindowRegion(hwnd, WindowRegion(maskStrips_, placed_));
 }
 
 // ---- painting ------------------------------------------------------------------
