@@ -44,12 +44,6 @@ inline Pixel ColorRefToPixel(COLORREF c) { return Rgb(GetRValue(c), GetGValue(c)
 // there and deletes the one it replaces.
 void SetWindowRegion(HWND hwnd, const Region& region);
 
-struct FreeRegion {
-  static HRGN Invalid() { return nullptr; }
-  void operator()(HRGN h) const { DeleteObject(h); }
-};
-using UniqueRegion = vellumo::Unique<HRGN, FreeRegion>;
-
 // A window's device context, released on destruction.
 class WindowDC {
  public:

@@ -36,9 +36,14 @@ class Unique {
   H h_{};
 };
 
-struct FreeFont {
-  static HFONT Invalid() { return nullptr; }
-  void operator()(HFONT h) const { DeleteObject(h); }
+template <class H>
+struct FreeGdiObject {  // fonts, bitmaps, brushes
+  static H Invalid() { return nullptr; }
+  void operator()(H h) const { DeleteObject(h); }
+};
+struct FreeDC {  // memory device contexts
+  static HDC Invalid() { return nullptr; }
+  void operator()(HDC h) const { DeleteDC(h); }
 };
 struct FreeFile {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
@@ -49,7 +54,9 @@ struct FreeHandle {  // processes, threads: null when absent
   void operator()(HANDLE h) const { CloseHandle(h); }
 };
 
-using UniqueFont = Unique<HFONT, FreeFont>;
+using UniqueFont = Unique<HFONT, FreeGdiObject<HFONT>>;
+using UniqueBitmap = Unique<HBITMAP, FreeGdiObject<HBITMAP>>;
+using UniqueDC = Unique<HDC, FreeDC>;
 using UniqueFile = Unique<HANDLE, FreeFile>;
 using UniqueHandle = Unique<HANDLE, FreeHandle>;
 
