@@ -175,10 +175,6 @@ void TbsSkinData::AddObserver(TbsSkinDataObserver* observer) {
     observers_.push_back(observer);
 }
 
-void TbsSkinData::RemoveObserver(TbsSkinDataObserver* observer) {
-  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
-}
-
 void TbsSkinData::NotifyForms(unsigned message) {
   const auto observers = observers_;  // an observer may leave while told
   for (TbsSkinDataObserver* o : observers) o->SkinDataNotify(*this, message, kSkinNotifyParam);
