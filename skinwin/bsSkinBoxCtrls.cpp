@@ -272,7 +272,7 @@ LRESULT TbsSkinCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kReflectBase + WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wp);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, ColorRefOf(FontColour()));
+      SetTextColor(dc, PixelToColorRef(FontColour()));
       return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     case WM_MOUSEMOVE:

@@ -17,7 +17,6 @@ namespace bs {
 
 // A font as the skin describes it; the height is the cell height.
 vellumo::UniqueFont FontOf(const FontSpec& f);
-inline COLORREF ColorRefOf(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
 
 class TbsCanvas {
  public:

@@ -56,7 +56,6 @@ class TbsSkinMenu : public vellumo::Window {
   int AlphaBlendValue = 150;
   // Values above 0 only.
   void SetDefaultItemHeight(int height);
-  int DefaultItemHeight() const { return defaultItemHeight_; }
   std::wstring DefaultFontName = L"宋体";
   int DefaultFontHeight = 14;
 
