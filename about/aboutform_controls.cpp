@@ -2,6 +2,7 @@
 // align rules for the client size, their button pictures, hints and handlers.
 
 #include "about/aboutform.h"
+#include "about/aboutlanguage.h"
 #include "skin/controls/bsAboutLayout.h"
 
 namespace vellumo {
@@ -11,20 +12,18 @@ namespace {
 struct RowButton {
   bs::TbsSkinSpeedButton Taboutform::*button;
   const wchar_t* glyph;  // resource name
-  const wchar_t* hint;   // the design hint; the language strings replace it
   void (Taboutform::*click)();
   int spacing;
 };
 
 const RowButton kRow[bs::kAboutButtonCount] = {
-    {&Taboutform::bsSkinSB_backword, L"GLYPH_BACK", L"后退", &Taboutform::bsSkinSB_backwordClick, 1},
-    {&Taboutform::bsSkinSB_forward, L"GLYPH_FORWARD", L"前进", &Taboutform::bsSkinSB_forwardClick, 1},
-    {&Taboutform::bsSkinSB_about, L"GLYPH_ABOUT", L"关于本软件", &Taboutform::bsSkinSB_aboutClick, 1},
-    {&Taboutform::bsSkinSB_home, L"GLYPH_HOME", L"访问主页", &Taboutform::bsSkinSB_homeClick, 1},
-    {&Taboutform::bsSkinSB_email, L"GLYPH_EMAIL", L"欢迎给我来信", &Taboutform::bsSkinSB_emailClick, 1},
-    {&Taboutform::bsSkinSB_bbs, L"GLYPH_BBS", L"欢迎给我留言", &Taboutform::bsSkinSB_bbsClick, 1},
-    {&Taboutform::bsSkinSpeedButton1, L"GLYPH_EXPORT", L"导出到IE浏览器",
-     &Taboutform::bsSkinSpeedButton1Click, 0},
+    {&Taboutform::bsSkinSB_backword, L"GLYPH_BACK", &Taboutform::bsSkinSB_backwordClick, 1},
+    {&Taboutform::bsSkinSB_forward, L"GLYPH_FORWARD", &Taboutform::bsSkinSB_forwardClick, 1},
+    {&Taboutform::bsSkinSB_about, L"GLYPH_ABOUT", &Taboutform::bsSkinSB_aboutClick, 1},
+    {&Taboutform::bsSkinSB_home, L"GLYPH_HOME", &Taboutform::bsSkinSB_homeClick, 1},
+    {&Taboutform::bsSkinSB_email, L"GLYPH_EMAIL", &Taboutform::bsSkinSB_emailClick, 1},
+    {&Taboutform::bsSkinSB_bbs, L"GLYPH_BBS", &Taboutform::bsSkinSB_bbsClick, 1},
+    {&Taboutform::bsSkinSpeedButton1, L"GLYPH_EXPORT", &Taboutform::bsSkinSpeedButton1Click, 0},
 };
 
 }  // namespace
@@ -66,7 +65,7 @@ void Taboutform::CreateControls() {
   Edit_input.OnKeyDown = [this](WORD& key) { Edit_inputKeyDown(key); };
   Edit_input.CreateEdit(bsSkinPanel1.Handle(), l.edit);
   bsSkinButton1.SetSkinData(&bsSkinData1);
-  bsSkinButton1.Caption = L"确定";
+  bsSkinButton1.Caption = kDesignOkCaption;
   bsSkinButton1.OnClick = [this] { bsSkinButton1Click(); };
   bsSkinButton1.CreateControl(bsSkinPanel1.Handle(), l.okButton);
 
@@ -77,7 +76,7 @@ void Taboutform::CreateControls() {
     bs::TbsSkinSpeedButton& b = this->*r.button;
     b.Glyph = LoadGlyph(r.glyph);
     b.Spacing = r.spacing;
-    b.SetHint(r.hint);
+    b.SetHint(DesignHint(static_cast<bs::AboutButton>(i)));  // the language strings replace it
     b.OnClick = [this, click = r.click] { (this->*click)(); };
     b.SetParent(&bsSkinPanel3);
     b.SetSkinData(&bsSkinData1);

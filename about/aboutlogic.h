@@ -41,11 +41,6 @@ class AboutLogic {
   void bsSkinSpeedButton1Click();
   void SetAboutLanguage(const std::wstring& language);
 
-  const std::wstring& StartPage() const { return startPage_; }
-  const std::wstring& LastUrl() const { return lastUrl_; }
-  const std::wstring& LoadedLanguage() const { return loadedLanguage_; }
-  const std::wstring& AddressLabelText() const { return addressLabelText_; }
-
  private:
   AboutView& view_;
   Browser& browser_;

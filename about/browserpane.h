@@ -39,7 +39,6 @@ class BrowserPane : public Window, public Browser {
   // active, its events going to events. False when the pane cannot be made;
   // without the control the pane stays empty and Navigate throws.
   bool Create(HWND parent, const RECT& rect, BrowserEvents* events);
-  bool HasControl() const { return browser_ != nullptr; }
   void Place(const RECT& rect);
 
   // Throws CommandError when the control refuses. The pane's window text

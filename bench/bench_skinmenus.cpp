@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
   SetForegroundWindow(form.Handle());
   SetFocus(edit);
   DrainMessages();
-  bs::TbsSkinMenu& menu = frame.SkinMenu();
+  bs::TbsSkinMenu& menu = *bs::TbsSkinMenu::OfForm(form.Handle());
 
   // Right click to painted level: a level paints before its window is
   // counted, so its count going to 1 is the level on screen.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "skin/draw/bsRegionData.h"
+
 namespace bs {
 
 BITMAPINFO TopDown32(int width, int height) {
@@ -70,6 +72,13 @@ Picture ReadPicture(HDC dc, const Rect& area) {
   DeleteObject(bitmap);
   DeleteDC(memory);
   return p;
+}
+
+void SetWindowRegion(HWND hwnd, const Region& region) {
+  const std::vector<std::uint8_t> data = RegionData(region);
+  HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                             reinterpret_cast<const RGNDATA*>(data.data()));
+  if (rgn && !SetWindowRgn(hwnd, rgn, TRUE)) DeleteObject(rgn);
 }
 
 Rect BoundsInParent(HWND hwnd) {

@@ -8,6 +8,7 @@
 
 #include "skin/controls/bsControlSection.h"
 #include "skin/draw/bsGraphics.h"
+#include "skin/draw/bsShape.h"
 #include "win32/handles.h"
 
 namespace bs {
@@ -39,11 +40,9 @@ Size WindowSize(HWND hwnd);
 inline COLORREF PixelToColorRef(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
 inline Pixel ColorRefToPixel(COLORREF c) { return Rgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
 
-struct FreeRegion {
-  static HRGN Invalid() { return nullptr; }
-  void operator()(HRGN h) const { DeleteObject(h); }
-};
-using UniqueRegion = vellumo::Unique<HRGN, FreeRegion>;
+// Sets the window's region to these rectangles; the system owns it from
+// there and deletes the one it replaces.
+void SetWindowRegion(HWND hwnd, const Region& region);
 
 // A window's device context, released on destruction.
 class WindowDC {

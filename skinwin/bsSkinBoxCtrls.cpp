@@ -250,21 +250,6 @@ void TbsSkinCustomEdit::TrackLeave(bool nonClient) {
   TrackMouseEvent(&t);
 }
 
-std::vector<MenuItem> TbsSkinCustomEdit::ContextMenuItems() const {
-  return EditMenuItemsOf(Handle(), SkinData() ? SkinData()->ResourceStrData() : nullptr);
-}
-
-void TbsSkinCustomEdit::RunEditCommand(int command) {
-  bs::RunEditCommand(Handle(), command);
-  TextAreaChanged();
-}
-
-// The skinned popup menu of the form's frame, unless a handler takes it.
-void TbsSkinCustomEdit::DoContextMenu(POINT at) {
-  if (OnContextMenu) OnContextMenu(*this, at);
-  else PopupEditMenu(Handle(), &at);
-}
-
 LRESULT TbsSkinCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   HWND hwnd = Handle();
   switch (msg) {
@@ -287,7 +272,7 @@ LRESULT TbsSkinCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case kReflectBase + WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wp);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, ColorRefOf(FontColour()));
+      SetTextColor(dc, PixelToColorRef(FontColour()));
       return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     case WM_MOUSEMOVE:
@@ -326,7 +311,8 @@ LRESULT TbsSkinCustomEdit::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
         GetWindowRect(hwnd, &w);
         at = POINT{(w.left + w.right) / 2, (w.top + w.bottom) / 2};
       }
-      DoContextMenu(at);
+      // The skinned popup menu of the form's frame.
+      PopupEditMenu(hwnd, &at);
       return 0;
     }
     default:

@@ -2,7 +2,8 @@
 // base: TbsCustomEdit (single-line behaviour on a multi-line edit, key
 // events, read-only), TbsSkinCustomEdit (frame and text area from the skin
 // in the non-client area, active look on hover and focus, text over the
-// skin's background), TbsSkinEdit (the published kind).
+// skin's background, the frame's popup menu as its context menu),
+// TbsSkinEdit (the published kind).
 #pragma once
 
 #include <windows.h>
@@ -29,7 +30,6 @@ class TbsCustomEdit : public vellumo::Window {
   int SelLength() const;
   void SetSel(int start, int length);
   void SelectAll() { SetSel(0, -1); }
-  bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
   bool AutoSelect = true;
   TextAlign Alignment = TextAlign::Left;
@@ -62,17 +62,10 @@ class TbsSkinCustomEdit : public TbsCustomEdit, public SkinBinding, public TbsCo
   Rect Bounds() const;
   Size ClientSize() const;
   Rect TextArea() const;  // in window coordinates
-  bool MouseOver() const { return mouseOver_; }
   bool Focused() const { return GetFocus() == Handle() && Handle(); }
   Pixel FontColour() const;
   // The whole control as drawn behind the text: frame and text area.
   Picture Look() const;
-
-  // The context menu (right click, menu key): its items as data and the
-  // command an item runs. OnContextMenu opens it, at a screen point.
-  std::vector<MenuItem> ContextMenuItems() const;
-  void RunEditCommand(int command);
-  std::function<void(TbsSkinCustomEdit& edit, POINT at)> OnContextMenu;
 
  protected:
   void TextAreaChanged() override;
@@ -83,7 +76,6 @@ class TbsSkinCustomEdit : public TbsCustomEdit, public SkinBinding, public TbsCo
   // The edit keeps the size it is given, but for its height rule.
   Size FitSize(Size request) const override { return request; }
   Size DefaultSize() const override { return Size{DefaultWidth, DefaultHeight}; }
-  virtual void DoContextMenu(POINT at);
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
  private:

@@ -76,7 +76,7 @@ void TbsCanvas::Text(HFONT font, const std::wstring& text, const Rect& r, UINT f
                      Pixel colour) {
   if (!Ok() || text.empty()) return;
   HGDIOBJ old = SelectObject(dc_.get(), font);
-  SetTextColor(dc_.get(), ColorRefOf(colour));
+  SetTextColor(dc_.get(), PixelToColorRef(colour));
   RECT rc = {r.left, r.top, r.right, r.bottom};
   DrawTextW(dc_.get(), text.c_str(), static_cast<int>(text.size()), &rc, flags);
   SelectObject(dc_.get(), old);

@@ -15,20 +15,8 @@
 
 namespace bs {
 
-struct FreeDC {
-  static HDC Invalid() { return nullptr; }
-  void operator()(HDC h) const { DeleteDC(h); }
-};
-struct FreeBitmap {
-  static HBITMAP Invalid() { return nullptr; }
-  void operator()(HBITMAP h) const { DeleteObject(h); }
-};
-using UniqueDC = vellumo::Unique<HDC, FreeDC>;
-using UniqueBitmap = vellumo::Unique<HBITMAP, FreeBitmap>;
-
 // A font as the skin describes it; the height is the cell height.
 vellumo::UniqueFont FontOf(const FontSpec& f);
-inline COLORREF ColorRefOf(Pixel p) { return RGB(RedOf(p), GreenOf(p), BlueOf(p)); }
 
 class TbsCanvas {
  public:
@@ -73,8 +61,8 @@ class TbsCanvas {
   Pixel* Row(int y) const { return bits_ + static_cast<std::size_t>(y) * width_; }
 
   int width_, height_;
-  UniqueDC dc_;
-  UniqueBitmap bitmap_;
+  vellumo::UniqueDC dc_;
+  vellumo::UniqueBitmap bitmap_;
   HGDIOBJ oldBitmap_ = nullptr;
   Pixel* bits_ = nullptr;
   Point origin_;

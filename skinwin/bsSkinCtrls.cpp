@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "skin/draw/bsRegionData.h"
 #include "skinwin/bsPaint.h"
 
 namespace bs {
@@ -89,12 +88,7 @@ void TbsSkinControl::UpdateRegion() {
     DeleteObject(probe);
     return;
   }
-  const std::vector<std::uint8_t> data = RegionData(
-      ControlRegion(*s.mask, s.geometry, s.mode, size.width, size.height));
-  HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                             reinterpret_cast<const RGNDATA*>(data.data()));
-  // The system owns the region from here.
-  if (rgn && !SetWindowRgn(hwnd, rgn, TRUE)) DeleteObject(rgn);
+  SetWindowRegion(hwnd, ControlRegion(*s.mask, s.geometry, s.mode, size.width, size.height));
 }
 
 // The control and the window-less ones it hosts, off-screen, then r of it

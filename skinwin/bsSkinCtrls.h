@@ -70,7 +70,6 @@ class TbsSkinControl : public vellumo::Window, public SkinBinding {
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   void Paint();
   void PaintTo(HDC dc, const Rect& r);
-  bool MouseInside() const { return mouseInside_; }
   // A mouse message's point lies within the control.
   bool InClient(LPARAM lp) const;
 

@@ -6,7 +6,6 @@
 
 #include "skin/draw/bsEffects.h"
 #include "skin/draw/bsGeometry.h"
-#include "skin/draw/bsRegionData.h"
 #include "skin/frame/bsCaption.h"
 #include "skin/frame/bsFormGeometry.h"
 #include "skin/frame/bsFrameHitTest.h"
@@ -301,11 +300,7 @@ void TbsSkinForm::ShapeWindow() {
     return;
   }
   maskStrips_ = BuildMaskStrips(skinData_->mask, skin_, width_, height_);
-  const std::vector<std::uint8_t> data = RegionData(WindowRegion(maskStrips_, placed_));
-  HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                             reinterpret_cast<const RGNDATA*>(data.data()));
-  // The system owns the region from here and deletes the one it replaces.
-  if (rgn && !SetWindowRgn(hwnd, rgn, TRUE)) DeleteObject(rgn);
+  SetWindowRegion(hwnd, WindowRegion(maskStrips_, placed_));
 }
 
 // ---- painting ------------------------------------------------------------------
@@ -675,33 +670,27 @@ LRESULT TbsSkinForm::WMNCCalcSize(WPARAM wp, LPARAM lp) {
 
 LRESULT TbsSkinForm::WMNCHitTest(LPARAM lp) {
   const Point p = WindowPoint(lp);
-  const bool minimized = state_.WindowState() == TbsWindowState::wsMinimized;
-  const bool maximized = state_.WindowState() == TbsWindowState::wsMaximized;
+  if (skinned_) PlaceFrameNow();
+  PlaceObjects();
+  HitState state;
+  state.point = p;
+  state.rolledUp = state_.RollUpState();
+  state.minimized = state_.WindowState() == TbsWindowState::wsMinimized;
+  state.maximized = state_.WindowState() == TbsWindowState::wsMaximized;
+  state.sizeable = Sizeable();
+  state.objectUnderMouse = objects_.ObjectUnderMouse() >= 0;
   int hit;
   if (!skinned_) {
-    PlaceObjects();
     PlainHitInput in;
-    in.point = p;
+    static_cast<HitState&>(in) = state;
     in.width = width_;
     in.height = height_;
-    in.rolledUp = state_.RollUpState();
-    in.minimized = minimized;
-    in.maximized = maximized;
-    in.sizeable = Sizeable();
-    in.objectUnderMouse = objects_.ObjectUnderMouse() >= 0;
     in.captionArea = objects_.PlainCaptionArea(width_, ToolWindow());
     in.captionHeight = ToolWindow() ? kPlainToolCaptionHeight : kPlainCaptionHeight;
     hit = PlainFrameHitTest(in);
   } else {
-    PlaceFrameNow();
-    PlaceObjects();
     FrameHitInput in;
-    in.point = p;
-    in.rolledUp = state_.RollUpState();
-    in.minimized = minimized;
-    in.maximized = maximized;
-    in.sizeable = Sizeable();
-    in.objectUnderMouse = objects_.ObjectUnderMouse() >= 0;
+    static_cast<HitState&>(in) = state;
     in.sizeMoveUnderWay = sizeMove_;
     in.captionRects = objects_.CaptionRects();
     in.mask = skinData_->mask.Empty() ? nullptr : &maskStrips_;

@@ -67,10 +67,6 @@ class TbsSkinForm : public vellumo::Window {
   bool Skinned() const { return skinned_; }
   TbsWindowState WindowState() const { return state_.WindowState(); }
   bool RollUpState() const { return state_.RollUpState(); }
-  const PlacedFrame& Placed() const { return placed_; }
-  const TbsFrameObjects& Objects() const { return objects_; }
-  // The popup menu service of the form: its system menu and skinned menus.
-  TbsSkinMenu& SkinMenu() { return menu_; }
 
   void ApplySkin();
   void ChangeWindowState(TbsWindowState state);

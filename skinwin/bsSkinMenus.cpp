@@ -140,10 +140,6 @@ void TbsSkinMenu::SetDefaultItemHeight(int height) {
   if (height > 0) defaultItemHeight_ = height;
 }
 
-HWND TbsSkinMenu::LevelWindow(int level) const {
-  return level >= 0 && level < LevelCount() ? levels_[level]->Handle() : nullptr;
-}
-
 bool TbsSkinMenu::OwnsWindow(HWND hwnd) const {
   for (const auto& l : levels_)
     if (hwnd && l->Handle() == hwnd) return true;

@@ -56,7 +56,6 @@ class TbsSkinMenu : public vellumo::Window {
   int AlphaBlendValue = 150;
   // Values above 0 only.
   void SetDefaultItemHeight(int height);
-  int DefaultItemHeight() const { return defaultItemHeight_; }
   std::wstring DefaultFontName = L"宋体";
   int DefaultFontHeight = 14;
 
@@ -69,10 +68,9 @@ class TbsSkinMenu : public vellumo::Window {
   // Fixes the work area instead of the form's monitor's (tests).
   void SetWorkArea(std::optional<Rect> area) { workArea_ = area; }
 
-  // The open levels, for the level windows and for tests.
+  // The open levels, for the level windows.
   const MenuSession* Session() const { return session_.get(); }
   int LevelCount() const { return static_cast<int>(levels_.size()); }
-  HWND LevelWindow(int level) const;
   bool OwnsWindow(HWND hwnd) const;
 
   // Input the keyboard route and the level windows hand over.

@@ -13,8 +13,6 @@ PanelState TbsSkinPanel::State() const {
   return p;
 }
 
-Rect TbsSkinPanel::ClientArea() { return PanelClientArea(Section(), State()); }
-
 void TbsSkinPanel::PaintControl(TbsCanvas& c) {
   const ControlSection s = Section();
   const PanelState st = State();
@@ -64,8 +62,7 @@ Size TbsSkinStdLabel::FitSize(Size request) const {
   // Measured as the label draws: an empty caption as a blank.
   const vellumo::UniqueFont font = FontOf(Look().font);
   TbsCanvas c(1, 1);
-  const std::wstring text = Caption.empty() || Caption == L"&" ? L" " : Caption;
-  const Size s = c.MeasureText(font.get(), text, TextFlags());
+  const Size s = c.MeasureText(font.get(), LabelMeasureText(Caption), TextFlags());
   return Size{WordWrap ? request.width : s.width, s.height};
 }
 

@@ -19,9 +19,6 @@ class TbsSkinPanel : public TbsSkinCustomControl {
   int DefaultCaptionHeight = 22;
   std::wstring Caption;
 
-  // Where aligned children go, in the panel's client coordinates.
-  Rect ClientArea();
-
  protected:
   const wchar_t* ClassName() const override { return L"TbsSkinPanel"; }
   void PaintControl(TbsCanvas& c) override;

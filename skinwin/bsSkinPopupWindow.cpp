@@ -4,11 +4,8 @@
 
 #include "skin/draw/bsGeometry.h"
 #include "skin/draw/bsPictureCopy.h"
-#include "skin/draw/bsRegionData.h"
-#include "skin/frame/bsFramePlace.h"
-#include "skin/frame/bsFrameShape.h"
-#include "skin/frame/bsFrameStrips.h"
 #include "skin/menus/bsMenuGlyphs.h"
+#include "skin/menus/bsPopupLook.h"
 #include "skinwin/bsPaint.h"
 #include "skinwin/bsSkinMenus.h"
 
@@ -139,26 +136,8 @@ bool TbsSkinPopupWindow::Create(HWND owner, const PopupDrawing& drawing, bool fi
 
 void TbsSkinPopupWindow::ShapeWindow() {
   if (!drawing_.skinned) return;
-  const TbsDataSkinPopupWindow& d = drawing_.data->PopupWindow;
-  const Picture* mask = drawing_.data->ExtraPicture(d.maskpictureindex);
-  const Picture* picture = drawing_.data->ExtraPicture(d.windowpictureindex);
-  if (!mask || mask->Empty() || !picture) return;
-  FrameSkin fs;
-  fs.pictureWidth = picture->width;
-  fs.pictureHeight = picture->height;
-  fs.lt = d.lefttoppoint, fs.rt = d.righttoppoint, fs.lb = d.leftbottompoint;
-  fs.rb = d.rightbottompoint;
-  fs.client = fs.maskArea = d.itemsrect;
-  fs.leftStretch = d.leftstretch, fs.rightStretch = d.rightstretch;
-  fs.topStretch = d.topstretch, fs.bottomStretch = d.bottomstretch;
-  const LevelLayout& layout = SessionLevel().Layout();
-  const std::vector<std::uint8_t> data = RegionData(WindowRegion(
-      BuildMaskStrips(*mask, fs, layout.width, layout.height),
-      PlaceFrame(fs, layout.width, layout.height)));
-  HRGN rgn = ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                             reinterpret_cast<const RGNDATA*>(data.data()));
-  // The system owns the region once it is set.
-  if (rgn && !SetWindowRgn(Handle(), rgn, TRUE)) DeleteObject(rgn);
+  if (const std::optional<Region> shape = PopupLevelRegion(drawing_.data, SessionLevel().Layout()))
+    SetWindowRegion(Handle(), *shape);
 }
 
 void TbsSkinPopupWindow::Repaint() {

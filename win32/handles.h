@@ -36,9 +36,14 @@ class Unique {
   H h_{};
 };
 
-struct FreeFont {
-  static HFONT Invalid() { return nullptr; }
-  void operator()(HFONT h) const { DeleteObject(h); }
+template <class H>
+struct FreeGdiObject {  // fonts, bitmaps, brushes
+  static H Invalid() { return nullptr; }
+  void operator()(H h) const { DeleteObject(h); }
+};
+struct FreeDC {  // memory device contexts
+  static HDC Invalid() { return nullptr; }
+  void operator()(HDC h) const { DeleteDC(h); }
 };
 struct FreeFile {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
@@ -53,13 +58,15 @@ struct FreeMenu {
   static HMENU Invalid() { return nullptr; }
   void operator()(HMENU h) const { DestroyMenu(h); }
 };
-
-using UniqueFont = Unique<HFONT, FreeFont>;
-using UniqueMenu = Unique<HMENU, FreeMenu>;
 struct FreeAccelerators {
   static HACCEL Invalid() { return nullptr; }
   void operator()(HACCEL h) const { DestroyAcceleratorTable(h); }
 };
+
+using UniqueFont = Unique<HFONT, FreeGdiObject<HFONT>>;
+using UniqueBitmap = Unique<HBITMAP, FreeGdiObject<HBITMAP>>;
+using UniqueDC = Unique<HDC, FreeDC>;
+using UniqueMenu = Unique<HMENU, FreeMenu>;
 using UniqueAccelerators = Unique<HACCEL, FreeAccelerators>;
 using UniqueFile = Unique<HANDLE, FreeFile>;
 using UniqueHandle = Unique<HANDLE, FreeHandle>;

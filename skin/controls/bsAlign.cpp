@@ -23,38 +23,24 @@ int EdgeKey(const AlignChild& c) {
 }
 
 void Place(AlignChild& c, Rect& r) {
-  const Rect old = c.bounds;
+  if (c.align == TAlign::alNone) return;
+  // The child spans the free area along its edge and keeps its own depth
+  // (the client one takes the whole area)...
+  const bool topOrBottom = c.align == TAlign::alTop || c.align == TAlign::alBottom;
+  const bool leftOrRight = c.align == TAlign::alLeft || c.align == TAlign::alRight;
+  const Size s = Fit(c, Size{leftOrRight ? c.bounds.Width() : r.Width(),
+                             topOrBottom ? c.bounds.Height() : r.Height()});
+  // ...sits at that edge...
+  const int left = c.align == TAlign::alRight ? r.right - s.width : r.left;
+  const int top = c.align == TAlign::alBottom ? r.bottom - s.height : r.top;
+  c.bounds = Rect{left, top, left + s.width, top + s.height};
+  // ...and takes its depth off the free area.
   switch (c.align) {
-    case TAlign::alTop: {
-      const Size s = Fit(c, Size{r.Width(), old.Height()});
-      c.bounds = Rect{r.left, r.top, r.left + s.width, r.top + s.height};
-      r.top += s.height;
-      break;
-    }
-    case TAlign::alBottom: {
-      const Size s = Fit(c, Size{r.Width(), old.Height()});
-      c.bounds = Rect{r.left, r.bottom - s.height, r.left + s.width, r.bottom};
-      r.bottom -= s.height;
-      break;
-    }
-    case TAlign::alLeft: {
-      const Size s = Fit(c, Size{old.Width(), r.Height()});
-      c.bounds = Rect{r.left, r.top, r.left + s.width, r.top + s.height};
-      r.left += s.width;
-      break;
-    }
-    case TAlign::alRight: {
-      const Size s = Fit(c, Size{old.Width(), r.Height()});
-      c.bounds = Rect{r.right - s.width, r.top, r.right, r.top + s.height};
-      r.right -= s.width;
-      break;
-    }
-    case TAlign::alClient: {
-      const Size s = Fit(c, Size{r.Width(), r.Height()});
-      c.bounds = Rect{r.left, r.top, r.left + s.width, r.top + s.height};
-      break;
-    }
-    case TAlign::alNone: break;
+    case TAlign::alTop: r.top += s.height; break;
+    case TAlign::alBottom: r.bottom -= s.height; break;
+    case TAlign::alLeft: r.left += s.width; break;
+    case TAlign::alRight: r.right -= s.width; break;
+    default: break;
   }
 }
 

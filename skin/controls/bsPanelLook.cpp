@@ -104,8 +104,8 @@ LabelLook StdLabelLook(const ControlSection& s, const LabelState& l,
   return look;
 }
 
-std::string LabelMeasureText(const std::string& caption) {
-  return caption.empty() || caption == "&" ? std::string(" ") : caption;
+std::wstring LabelMeasureText(const std::wstring& caption) {
+  return caption.empty() || caption == L"&" ? std::wstring(L" ") : caption;
 }
 
 }  // namespace bs

@@ -54,6 +54,6 @@ struct LabelLook {
 LabelLook StdLabelLook(const ControlSection& s, const LabelState& l,
                        std::optional<int> resourceCharSet, const SystemColors& colours);
 // The text measured in measuring mode: a blank for an empty caption or a lone "&".
-std::string LabelMeasureText(const std::string& caption);
+std::wstring LabelMeasureText(const std::wstring& caption);
 
 }  // namespace bs

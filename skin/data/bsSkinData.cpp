@@ -175,10 +175,6 @@ void TbsSkinData::AddObserver(TbsSkinDataObserver* observer) {
     observers_.push_back(observer);
 }
 
-void TbsSkinData::RemoveObserver(TbsSkinDataObserver* observer) {
-  observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
-}
-
 void TbsSkinData::NotifyForms(unsigned message) {
   const auto observers = observers_;  // an observer may leave while told
   for (TbsSkinDataObserver* o : observers) o->SkinDataNotify(*this, message, kSkinNotifyParam);
@@ -311,26 +307,31 @@ void TbsSkinData::ReadFormGeometry(const TbsIniFile& ini) {
   f.rightbottompoint.y = std::min(f.rightbottompoint.y, cr.bottom);
 }
 
-void TbsSkinData::ReadObjectDescriptors(const TbsIniFile& ini) {
+namespace {
+
+// The descriptors a list section names ("name=kind" entries), each made by
+// make for its kind (none for an unknown one) and read from its own section.
+template <class D, class Make>
+void ReadDescriptors(const TbsIniFile& ini, const char* list, Make make,
+                     std::vector<std::unique_ptr<D>>& out) {
   std::string name, kind;
-  for (const std::string& entry : ListEntries(ini, "SKINOBJECTS")) {
+  for (const std::string& entry : ListEntries(ini, list)) {
     SplitEntry(entry, name, kind);
-    auto d = CreateObjectDescriptor(kind, name);
+    auto d = make(kind, name);
     if (!d) continue;
-    ObjectDescriptors.push_back(std::move(d));
-    ObjectDescriptors.back()->ReadSection(ini);
+    out.push_back(std::move(d));
+    out.back()->ReadSection(ini);
   }
 }
 
+}  // namespace
+
+void TbsSkinData::ReadObjectDescriptors(const TbsIniFile& ini) {
+  ReadDescriptors(ini, "SKINOBJECTS", CreateObjectDescriptor, ObjectDescriptors);
+}
+
 void TbsSkinData::ReadControlDescriptors(const TbsIniFile& ini) {
-  std::string name, kind;
-  for (const std::string& entry : ListEntries(ini, "SKINCONTROLS")) {
-    SplitEntry(entry, name, kind);
-    auto d = CreateControlDescriptor(kind, name);
-    if (!d) continue;
-    ControlDescriptors.push_back(std::move(d));
-    ControlDescriptors.back()->ReadSection(ini);
-  }
+  ReadDescriptors(ini, "SKINCONTROLS", CreateControlDescriptor, ControlDescriptors);
 }
 
 int TbsSkinData::FindObjectDescriptor(const std::string& name) const {

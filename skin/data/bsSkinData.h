@@ -80,13 +80,11 @@ class TbsSkinData {
 
   // Observers are told in the order they were added (the owner form first).
   void AddObserver(TbsSkinDataObserver* observer);
-  void RemoveObserver(TbsSkinDataObserver* observer);
   // Sends message, with this skin data and kSkinNotifyParam, to every observer.
   void NotifyForms(unsigned message);
 
   // Setting a stored skin loads it at once; null only clears the reference.
   void SetCompressedStoredSkin(TbsCompressedStoredSkin* stored);
-  TbsCompressedStoredSkin* CompressedStoredSkin() const { return storedSkin_; }
 
   // Does nothing for a stored skin without data. Otherwise marks the skin
   // empty, sends SkinChanging, resets, inflates and reads the container, and

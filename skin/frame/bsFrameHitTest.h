@@ -27,11 +27,15 @@ constexpr int BottomRight = 17;
 constexpr int Object = 19;
 }  // namespace ht
 
-struct FrameHitInput {
+// What both hit tests read of the window and the mouse.
+struct HitState {
   Point point;                   // window coordinates
   bool rolledUp = false, minimized = false, maximized = false;
   bool sizeable = false;         // sizeable or sizeable tool window border
   bool objectUnderMouse = false;
+};
+
+struct FrameHitInput : HitState {
   bool sizeMoveUnderWay = false;
   std::vector<Rect> captionRects;     // ObjectRects of the caption objects
   const FrameStrips* mask = nullptr;  // mask strips when the skin has a mask
@@ -41,12 +45,8 @@ int FrameHitTest(const PlacedFrame& placed, int borderWidth, const FrameHitInput
 // The plain frame's hit test (no skin): 3-pixel borders, resizable only when
 // sizeable and in the normal state; captionArea is the caption bar less its
 // buttons.
-struct PlainHitInput {
-  Point point;
+struct PlainHitInput : HitState {
   int width = 0, height = 0;
-  bool rolledUp = false, minimized = false, maximized = false;
-  bool sizeable = false;
-  bool objectUnderMouse = false;
   Rect captionArea;
   int captionHeight = kPlainCaptionHeight;
 };

@@ -8,23 +8,26 @@ PlacedFrame PlaceFrame(const FrameSkin& skin, int width, int height) {
   p.height = height;
   const int dx = p.dx = width - skin.pictureWidth;
   const int dy = p.dy = height - skin.pictureHeight;
+  // Right points move with the width, lower ones with the height; the
+  // client and mask areas grow with both.
+  auto right = [dx](Point q) { return Point{q.x + dx, q.y}; };
+  auto lower = [dy](Point q) { return Point{q.x, q.y + dy}; };
+  auto grown = [dx, dy](Rect r) { return Rect{r.left, r.top, r.right + dx, r.bottom + dy}; };
   p.lt = skin.lt;
-  p.rt = Point{skin.rt.x + dx, skin.rt.y};
-  p.lb = Point{skin.lb.x, skin.lb.y + dy};
-  p.rb = Point{skin.rb.x + dx, skin.rb.y + dy};
-  p.client = Rect{skin.client.left, skin.client.top, skin.client.right + dx,
-                  skin.client.bottom + dy};
+  p.rt = right(skin.rt);
+  p.lb = lower(skin.lb);
+  p.rb = right(lower(skin.rb));
+  p.hitLT = skin.hitLT;
+  p.hitRT = right(skin.hitRT);
+  p.hitLB = lower(skin.hitLB);
+  p.hitRB = right(lower(skin.hitRB));
+  p.client = grown(skin.client);
+  p.maskArea = grown(skin.maskArea);
   p.caption = skin.caption;
   if (!p.caption.IsEmpty()) p.caption.right += dx;
   p.buttons = skin.buttons;
-  if (!p.buttons.IsEmpty() && p.buttons.left > skin.pictureWidth / 2) 
+  if (!p.buttons.IsEmpty() && p.buttons.left > skin.pictureWidth / 2)
     p.buttons = Moved(p.buttons, dx, 0);
-  p.hitLT = skin.hitLT;
-  p.hitRT = Point{skin.hitRT.x + dx, skin.hitRT.y};
-  p.hitLB = Point{skin.hitLB.x, skin.hitLB.y + dy};
-  p.hitRB = Point{skin.hitRB.x + dx, skin.hitRB.y + dy};
-  p.maskArea = Rect{skin.maskArea.left, skin.maskArea.top, skin.maskArea.right + dx,
-                    skin.maskArea.bottom + dy};
   return p;
 }
 

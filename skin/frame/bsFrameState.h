@@ -53,8 +53,6 @@ class TbsFrameWindowState {
   TbsWindowState WindowState() const { return state_; }
   // Rolled up in the current state (maximised windows keep their own flag).
   bool RollUpState() const;
-  // Empty when none is remembered.
-  const Rect& RememberedBounds() const { return remembered_; }
 
   // Shrinks to minSize (each at least 1) at the first free slot of work.
   Rect Minimize(const Rect& bounds, Size minSize, const Rect& work,

@@ -66,7 +66,6 @@ class MenuSession {
   const PopupLevel& Level(int i) const { return levels_[i]; }
   // Where a level's window lies on the screen.
   Rect LevelRect(int i) const { return rects_[i]; }
-  bool WaitTimerRunning() const { return waitRemaining_ >= 0; }
   bool Skinned() const { return skin_.has_value(); }
 
  private:

@@ -7,10 +7,7 @@ PopupLevel::PopupLevel(std::vector<const MenuItem*> items, LevelLayout layout)
 
 bool PopupLevel::SetHighlight(int i) {
   if (i >= Count() || (i >= 0 && !Item(i).Selectable())) return false;
-  if (i != highlight_) {
-    previous_ = highlight_;
-    highlight_ = i;
-  }
+  highlight_ = i;
   return true;
 }
 

@@ -20,8 +20,6 @@ class PopupLevel {
   const ItemPlaces& Places() const { return places_; }
 
   int Highlight() const { return highlight_; }
-  int PreviousHighlight() const { return previous_; }
-  int FirstVisible() const { return first_; }
   // -1 clears the highlight; an item that cannot be highlighted is refused.
   bool SetHighlight(int i);
   // The next (dir +1) or previous (dir -1) item that is enabled and not a
@@ -58,7 +56,6 @@ class PopupLevel {
   LevelLayout layout_;
   ItemPlaces places_;
   int highlight_ = -1;
-  int previous_ = -1;
   int first_ = 0;
 };
 

@@ -5,7 +5,7 @@
 #include "skin/draw/bsEffects.h"
 #include "skin/draw/bsPlainDraw.h"
 #include "skin/draw/bsTiling.h"
-#include "skin/frame/bsFramePlace.h"
+#include "skin/frame/bsFrameShape.h"
 #include "skin/frame/bsFrameStrips.h"
 
 namespace bs {
@@ -28,27 +28,41 @@ Picture PopupLevelPicture(const TbsSkinData* data, const LevelLayout& layout, in
   if (PopupSkinOf(data)) {
     const TbsDataSkinPopupWindow& d = data->PopupWindow;
     const Picture& source = *data->ExtraPicture(d.windowpictureindex);
-    FrameSkin skin;
-    skin.pictureWidth = source.width;
-    skin.pictureHeight = source.height;
-    skin.lt = d.lefttoppoint;
-    skin.rt = d.righttoppoint;
-    skin.lb = d.leftbottompoint;
-    skin.rb = d.rightbottompoint;
-    skin.client = d.itemsrect;
-    skin.leftStretch = d.leftstretch;
-    skin.rightStretch = d.rightstretch;
-    skin.topStretch = d.topstretch;
-    skin.bottomStretch = d.bottomstretch;
-    skin.maskArea = d.itemsrect;
-    return RenderFrame(source, data->ExtraPicture(d.maskpictureindex), skin, w, h,
-                       colours.window, 0);
+    return RenderFrame(source, data->ExtraPicture(d.maskpictureindex),
+                       PopupFrameSkin(d, Size{source.width, source.height}), w, h, colours.window, 0);
   }
   Picture pic(w, h, colours.window);
   FillRect(pic, Rect{0, 0, imageWidth >= 0 ? imageWidth + 2 : 21, h}, colours.btnFace);
   FrameRect(pic, Rect{0, 0, w, h}, colours.btnShadow);
   FrameRect(pic, Rect{1, 1, w - 1, h - 1}, colours.window);
   return pic;
+}
+
+FrameSkin PopupFrameSkin(const TbsDataSkinPopupWindow& d, Size picture) {
+  FrameSkin skin;
+  skin.pictureWidth = picture.width;
+  skin.pictureHeight = picture.height;
+  skin.lt = d.lefttoppoint;
+  skin.rt = d.righttoppoint;
+  skin.lb = d.leftbottompoint;
+  skin.rb = d.rightbottompoint;
+  skin.client = skin.maskArea = d.itemsrect;
+  skin.leftStretch = d.leftstretch;
+  skin.rightStretch = d.rightstretch;
+  skin.topStretch = d.topstretch;
+  skin.bottomStretch = d.bottomstretch;
+  return skin;
+}
+
+std::optional<Region> PopupLevelRegion(const TbsSkinData* data, const LevelLayout& layout) {
+  if (!PopupSkinOf(data)) return std::nullopt;
+  const TbsDataSkinPopupWindow& d = data->PopupWindow;
+  const Picture* mask = data->ExtraPicture(d.maskpictureindex);
+  const Picture* picture = data->ExtraPicture(d.windowpictureindex);
+  if (!mask || mask->Empty() || !picture) return std::nullopt;
+  const FrameSkin skin = PopupFrameSkin(d, Size{picture->width, picture->height});
+  return WindowRegion(BuildMaskStrips(*mask, skin, layout.width, layout.height),
+                      PlaceFrame(skin, layout.width, layout.height));
 }
 
 MenuItemLook MenuItemLookOf(const TbsSkinData* data, const TbsDataSkinMenuItem* item,

@@ -3,7 +3,11 @@
 // item fade. Portable; the Win32 half draws the texts and glyphs.
 #pragma once
 
+#include <optional>
+
 #include "skin/draw/bsPlainDraw.h"
+#include "skin/draw/bsShape.h"
+#include "skin/frame/bsFramePlace.h"
 #include "skin/menus/bsPopupLayout.h"
 
 namespace bs {
@@ -14,6 +18,12 @@ namespace bs {
 // frames.
 Picture PopupLevelPicture(const TbsSkinData* data, const LevelLayout& layout, int imageWidth,
                           const SystemColors& colours);
+// The popup window section's geometry over its window picture of a size, as
+// the frame arithmetic takes it.
+FrameSkin PopupFrameSkin(const TbsDataSkinPopupWindow& d, Size picture);
+// A skinned level's shape from the section's mask; none without a skin, a
+// window picture or a mask.
+std::optional<Region> PopupLevelRegion(const TbsSkinData* data, const LevelLayout& layout);
 
 struct MenuItemState {
   Size size;

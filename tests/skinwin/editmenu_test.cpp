@@ -1,12 +1,14 @@
 // The edit's context menu on plain EDIT windows of a skinned form: items
 // enabled as the edit stands, Copy then Paste, the keyboard's highlight
 // moves, the all-disabled menu, the closing and done messages around the
-// command, and no handles held across many openings.
+// command, and no handles held across many openings; the skinned edit
+// opening it.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "skinwin/bsEditMenu.h"
+#include "skinwin/bsSkinBoxCtrls.h"
 #include "tests/skinwin/gdicount.h"
 #include "tests/skinwin/menutest.h"
 
@@ -245,6 +247,38 @@ TEST_F(EditMenu, ManyOpeningsHoldNoWindowsOrGdiObjects) {
   Pump();
   EXPECT_EQ(skintest::GdiObjectCount(), gdi);
   EXPECT_EQ(menutest::ThreadWindowCount(), windows);
+}
+
+// The skinned edit opens the frame's menu at a right click's point, or at
+// its middle from the menu key, with the items enabled as it stands.
+TEST_F(EditMenu, TheSkinnedEditOpensItAtThePointOrItsMiddle) {
+  bs::TbsSkinEdit skinned;
+  skinned.SetSkinData(&data);
+  ASSERT_TRUE(skinned.CreateEdit(f.form.Handle(), bs::Rect{20, 120, 320, 141}));
+  skinned.SetText(L"address");
+  skinned.SelectAll();
+  SetClipboardText(nullptr);
+  HWND e = skinned.Handle();
+  SendMessageW(e, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(e), -1);
+  ASSERT_EQ(Menu().LevelCount(), 1);
+  RECT w;
+  GetWindowRect(e, &w);
+  EXPECT_EQ(Menu().Session()->LevelRect(0).left, (w.left + w.right) / 2);
+  ASSERT_EQ(Level().Count(), 8);
+  EXPECT_TRUE(Level().Item(kCut).Selectable());         // selected
+  EXPECT_FALSE(Level().Item(kPaste).Selectable());      // an empty clipboard
+  EXPECT_FALSE(Level().Item(kSelectAll).Selectable());  // all selected already
+  Menu().CloseAll();
+
+  SendMessageW(e, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(e), MAKELPARAM(120, 130));
+  ASSERT_EQ(Menu().LevelCount(), 1);
+  EXPECT_EQ(Menu().Session()->LevelRect(0).left, 120);
+  // Delete, past the disabled Paste: the selection goes.
+  menutest::Key(VK_DOWN);
+  menutest::Key(VK_DOWN);
+  ASSERT_EQ(Level().Highlight(), kDelete);
+  menutest::Key(VK_RETURN);
+  EXPECT_EQ(skinned.Text(), L"");
 }
 
 }  // namespace

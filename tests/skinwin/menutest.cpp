@@ -109,7 +109,30 @@ BOOL CALLBACK CountOne(HWND, LPARAM lp) {
   ++*reinterpret_cast<int*>(lp);
   return TRUE;
 }
+
+struct LevelSearch {
+  RECT at;
+  HWND found = nullptr;
+};
+BOOL CALLBACK FindLevel(HWND h, LPARAM lp) {
+  auto* s = reinterpret_cast<LevelSearch*>(lp);
+  wchar_t cls[64] = {};
+  GetClassNameW(h, cls, 64);
+  RECT r = {};
+  GetWindowRect(h, &r);
+  if (lstrcmpW(cls, bs::TbsSkinPopupWindow::kClassName) || !EqualRect(&r, &s->at)) return TRUE;
+  s->found = h;
+  return FALSE;
+}
 }  // namespace
+
+HWND LevelWindow(const bs::TbsSkinMenu& menu, int level) {
+  const bs::Rect r = menu.Session()->LevelRect(level);
+  LevelSearch s{RECT{r.left, r.top, r.right, r.bottom}};
+  EnumThreadWindows(GetCurrentThreadId(), FindLevel, reinterpret_cast<LPARAM>(&s));
+  EXPECT_NE(s.found, nullptr) << "no window for level " << level;
+  return s.found;
+}
 
 int ThreadWindowCount() {
   int n = 0;

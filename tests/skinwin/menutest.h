@@ -39,8 +39,12 @@ struct Framed {
   bs::TbsSkinForm frame;
   bs::TbsFormNotifier notifier;
   explicit Framed(bs::TbsSkinData* data, int width = 500, int height = 320);
-  bs::TbsSkinMenu& Menu() { return frame.SkinMenu(); }
+  // The popup menu service of the form's frame.
+  bs::TbsSkinMenu& Menu() { return *bs::TbsSkinMenu::OfForm(form.Handle()); }
 };
+
+// The window of open level l: the level window of this thread at its place.
+HWND LevelWindow(const bs::TbsSkinMenu& menu, int level);
 
 // The real mouse and keyboard, through SendInput, pumping as they go.
 void MouseTo(int x, int y);

@@ -1,6 +1,5 @@
 // The skinned controls on a form of the test's own under Wine: sizes from the
-// embedded skin and without one, the edit's one-line rules and context menu
-// hook, speed buttons worked through their host, pictures drawn as the
+// embedded skin and without one, the edit's one-line rules, speed buttons worked through their host, pictures drawn as the
 // portable looks say, and no GDI objects held across many hovers, presses
 // and resizes.
 #include <windows.h>
@@ -179,32 +178,6 @@ TEST_F(Controls, EditKeepsOneLineAndPassesEnterToItsKeyEvents) {
   SendMessageW(e, WM_PASTE, 0, 0);
   SendMessageW(e, WM_KEYDOWN, VK_DELETE, 1);
   EXPECT_EQ(edit.Text(), L"aXc");
-}
-
-TEST_F(Controls, ContextMenuGoesToItsHookWithTheItemsEnabledByTheState) {
-  std::vector<POINT> opened;
-  edit.OnContextMenu = [&](bs::TbsSkinCustomEdit&, POINT at) { opened.push_back(at); };
-  edit.SetText(L"address");
-  edit.SelectAll();
-  if (OpenClipboard(form.Handle())) {
-    EmptyClipboard();
-    CloseClipboard();
-  }
-  SendMessageW(edit.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit.Handle()), -1);
-  SendMessageW(edit.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit.Handle()),
-               MAKELPARAM(120, 130));
-  ASSERT_EQ(opened.size(), 2u);
-  RECT w;
-  GetWindowRect(edit.Handle(), &w);
-  EXPECT_EQ(opened[0].x, (w.left + w.right) / 2);  // the menu key: the middle of the edit
-  EXPECT_EQ(opened[1].x, 120);
-  const std::vector<bs::MenuItem> items = edit.ContextMenuItems();
-  ASSERT_EQ(items.size(), 8u);
-  EXPECT_TRUE(items[2].enabled);   // cut: selected
-  EXPECT_FALSE(items[4].enabled);  // paste: empty clipboard
-  EXPECT_FALSE(items[7].enabled);  // select all: all selected already
-  edit.RunEditCommand(bs::kEditDelete);
-  EXPECT_EQ(edit.Text(), L"");
 }
 
 TEST_F(Controls, SpeedButtonsClickOnlyWhenReleasedOverThemAndWhileEnabled) {

@@ -94,7 +94,11 @@ TEST(SkinForm, PrintWindowShowsTheFrameAsTheScreenDoes) {
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
 
-  const bs::Rect client = f.frame.Placed().client;
+  // The client area in window coordinates.
+  RECT c;
+  GetClientRect(f.form.Handle(), &c);
+  MapWindowPoints(f.form.Handle(), nullptr, reinterpret_cast<POINT*>(&c), 2);
+  const bs::Rect client = bs::Moved(bs::FromRECT(c), -b.left, -b.top);
   HRGN shape = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(f.form.Handle(), shape), ERROR);
   int compared = 0, differing = 0;

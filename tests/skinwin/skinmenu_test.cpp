@@ -8,6 +8,7 @@
 #include "skinwin/bsPaint.h"
 #include "tests/skinwin/gdicount.h"
 #include "tests/skinwin/menutest.h"
+#include "tests/support/popup_level_view.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ std::vector<bs::MenuItem> Items(int n, int separatorAt = -1) {
 
 int LevelHeight(const bs::TbsSkinMenu& menu, int level) {
   RECT r = {};
-  GetWindowRect(menu.LevelWindow(level), &r);
+  GetWindowRect(menutest::LevelWindow(menu, level), &r);
   return r.bottom - r.top;
 }
 
@@ -79,9 +80,9 @@ TEST(SkinMenu, PlainLevelSizesMarkersAndTheWorkAreaCut) {
   const bs::Rect at = menu.Session()->LevelRect(0);
   const bs::ScrollMarkers tall = bs::ScrollMarkersOf(menu.Session()->Level(0).Layout(), false);
   menutest::MouseTo(at.left + tall.down.left + 10, at.top + tall.down.top + 4);
-  EXPECT_TRUE(PumpUntil([&] { return menu.Session()->Level(0).FirstVisible() >= 3; }));
+  EXPECT_TRUE(PumpUntil([&] { return menutest::FirstPlaced(menu.Session()->Level(0)) >= 3; }));
   menutest::MouseTo(at.left + tall.up.left + 10, at.top + tall.up.top + 4);
-  EXPECT_TRUE(PumpUntil([&] { return menu.Session()->Level(0).FirstVisible() == 0; }));
+  EXPECT_TRUE(PumpUntil([&] { return menutest::FirstPlaced(menu.Session()->Level(0)) == 0; }));
   menu.CloseAll();
   EXPECT_EQ(menu.LevelCount(), 0);
 }
@@ -117,7 +118,7 @@ TEST(SkinMenu, LevelsLeaveTheOwnerActiveAndTheMouseChooses) {
   ASSERT_EQ(menu.LevelCount(), 1);
   EXPECT_EQ(GetForegroundWindow(), form);
   EXPECT_EQ(GetActiveWindow(), form);
-  EXPECT_TRUE(GetWindowLongPtrW(menu.LevelWindow(0), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_TRUE(GetWindowLongPtrW(menutest::LevelWindow(menu, 0), GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 
   const POINT item = menutest::ItemCentre(menu, 0, 1);
   menutest::MouseTo(item.x, item.y);

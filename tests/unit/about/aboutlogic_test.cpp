@@ -110,10 +110,13 @@ TEST(AboutCreation, StartPageIsTheOnlyNavigationWithOrWithoutLibrary) {
     if (library) w.PlantChinese();
     w.logic.FormCreate();
     // Every backslash turned; the empty start page of the language step opens nothing.
-    EXPECT_EQ(w.logic.StartPage(), kStart);
-    EXPECT_EQ(w.logic.LastUrl(), kStart);
     EXPECT_EQ(w.browser.navigations, std::vector<std::wstring>{kStart});
-    EXPECT_EQ(w.logic.LoadedLanguage(), L"chinese");
+    // The language is loaded: a show reloads nothing and stays on the page.
+    w.logic.FormShow();
+    EXPECT_EQ(w.browser.navigations, std::vector<std::wstring>{kStart});
+    // About goes to the start page.
+    w.logic.bsSkinSB_aboutClick();
+    EXPECT_EQ(w.browser.navigations.back(), kStart);
   }
 }
 
@@ -130,7 +133,6 @@ TEST(AboutCreation, LibraryTextsReachTheirTargetsAndAMissingIdIsEmpty) {
   EXPECT_EQ(w.view.hints[bs::kSbEmail], L"");
   // String 1 first, then creation puts the address label (13) in its place.
   EXPECT_EQ(w.view.label, L"Address:");
-  EXPECT_EQ(w.logic.AddressLabelText(), L"Address:");
 }
 
 TEST(AboutCreation, MissingOrUnloadableLibraryKeepsTheDesign) {
@@ -169,7 +171,6 @@ TEST(AboutShow, ReloadsOnlyWhenTheLanguageChanged) {
   w.logic.FormShow();
   w.logic.FormShow();
   EXPECT_EQ(w.system.reads, (std::vector<std::wstring>{kChinese, upper}));
-  EXPECT_EQ(w.logic.LoadedLanguage(), L"Chinese");
   EXPECT_EQ(w.view.label, L"Label one");
   EXPECT_EQ(w.browser.navigations, (std::vector<std::wstring>{kStart, kStart}));
 }
@@ -193,7 +194,6 @@ TEST(AboutNavigation, CompletedNavigationsKeepTheAddressBackAndCursor) {
   w.browser.location = L"https://vellumo.example.org/a b";
   w.logic.WebBrowserNavigateComplete2();
   EXPECT_TRUE(w.view.back);
-  EXPECT_EQ(w.logic.LastUrl(), L"https://vellumo.example.org/a b");
   EXPECT_EQ(w.view.address, L"https://vellumo.example.org/a b");
   EXPECT_FALSE(w.view.busy);
 

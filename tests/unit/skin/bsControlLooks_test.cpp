@@ -156,9 +156,9 @@ TEST(StdLabel, FontColourCharSetAndEmboss) {
   EXPECT_EQ(look.passes[1].dx, 0);
   EXPECT_EQ(look.passes[1].colour, kColours.btnShadow);
 
-  EXPECT_EQ(LabelMeasureText(""), " ");
-  EXPECT_EQ(LabelMeasureText("&"), " ");
-  EXPECT_EQ(LabelMeasureText("&Go"), "&Go");
+  EXPECT_EQ(LabelMeasureText(L""), L" ");
+  EXPECT_EQ(LabelMeasureText(L"&"), L" ");
+  EXPECT_EQ(LabelMeasureText(L"&Go"), L"&Go");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "control_test_support.h"
 #include "skin/controls/bsEditLook.h"
 #include "skin/menus/bsMenuSession.h"
+#include "tests/support/popup_level_view.h"
 
 namespace bs {
 namespace {
@@ -69,7 +70,7 @@ TEST(PopupLayout, AtMostFiveItemsInAWindowScrolls) {
   EXPECT_FALSE(l.CanScroll(-1));
   for (int i = 0; i < 3; ++i) EXPECT_TRUE(l.ScrollStep(1));
   EXPECT_FALSE(l.ScrollStep(1));
-  EXPECT_EQ(l.FirstVisible(), 3);
+  EXPECT_EQ(menutest::FirstPlaced(l), 3);
   EXPECT_TRUE(l.Places().visible[7]);
   EXPECT_FALSE(l.Places().visible[2]);
 }
@@ -113,7 +114,6 @@ TEST(PopupLevelKeys, DownAndUpGoRoundSkippingSeparatorsAndDisabled) {
   EXPECT_EQ(l.Highlight(), 0);
   l.MoveHighlight(-1);
   EXPECT_EQ(l.Highlight(), 3);
-  EXPECT_EQ(l.PreviousHighlight(), 0);
 }
 
 TEST(PopupLevelKeys, NothingSelectableLeavesNoHighlight) {
@@ -135,15 +135,15 @@ TEST(PopupLevelKeys, HighlightKeptInViewAndAShortAreaDoesNotLoop) {
   l.SetHighlight(0);
   for (int i = 0; i < 4; ++i) l.MoveHighlight(1);
   EXPECT_EQ(l.Highlight(), 4);
-  EXPECT_EQ(l.FirstVisible(), 2);
+  EXPECT_EQ(menutest::FirstPlaced(l), 2);
   l.MoveHighlight(-1);
   l.MoveHighlight(-1);
   l.MoveHighlight(-1);
-  EXPECT_EQ(l.FirstVisible(), 1);
+  EXPECT_EQ(menutest::FirstPlaced(l), 1);
   l.MoveHighlight(-1);
   l.MoveHighlight(-1);  // round to the last
   EXPECT_EQ(l.Highlight(), 7);
-  EXPECT_EQ(l.FirstVisible(), 5);
+  EXPECT_EQ(menutest::FirstPlaced(l), 5);
 
   // A work area lower than the markers and one item: no item can show.
   m = PopupMetrics{};
@@ -153,9 +153,9 @@ TEST(PopupLevelKeys, HighlightKeptInViewAndAShortAreaDoesNotLoop) {
   tiny.MoveHighlight(1);
   tiny.MoveHighlight(1);
   EXPECT_EQ(tiny.Highlight(), 1);
-  EXPECT_EQ(tiny.FirstVisible(), 1);
+  EXPECT_EQ(menutest::FirstPlaced(tiny), 1);
   tiny.MoveHighlight(-1);
-  EXPECT_EQ(tiny.FirstVisible(), 0);
+  EXPECT_EQ(menutest::FirstPlaced(tiny), 0);
 }
 
 TEST(PopupLevelMouse, ItemUnderPointAndAccelerators) {
@@ -231,8 +231,7 @@ TEST_F(Session, SubMenuOpensAfterTheWaitBesideItsItem) {
   menu.Open(WithSubMenu(), Point{100, 100}, workArea, true);
   std::vector<MenuEffect> e = menu.MouseAt(0, Point{5, 25});
   EXPECT_EQ(menu.Level(0).Highlight(), 1);
-  EXPECT_TRUE(menu.WaitTimerRunning());
-  EXPECT_TRUE(menu.Tick(450).empty());
+  EXPECT_TRUE(menu.Tick(450).empty());  // waiting
   e = menu.Tick(50);
   EXPECT_EQ(Kinds(e), (std::vector<MenuEffect::Kind>{MenuEffect::RunCommand, MenuEffect::Repaint,
                                                      MenuEffect::OpenLevel}));
@@ -262,8 +261,7 @@ TEST_F(Session, MovingOnStopsTheWaitAndClosesDeeperLevels) {
   menu.MouseAt(0, Point{5, 25});
   menu.Tick(300);
   menu.MouseAt(0, Point{5, 45});
-  EXPECT_FALSE(menu.WaitTimerRunning());
-  EXPECT_TRUE(menu.Tick(1000).empty());
+  EXPECT_TRUE(menu.Tick(1000).empty());  // the wait stopped
   EXPECT_EQ(menu.LevelCount(), 1);
 
   menu.MouseAt(0, Point{5, 25});
@@ -289,16 +287,16 @@ TEST_F(Session, RestingOnAMarkerScrollsEvery100MsWhileThereIsMore) {
   m.MouseAt(0, Point{10, markers.down.top + 1});
   EXPECT_TRUE(m.Tick(90).empty());
   EXPECT_EQ(m.Tick(10).size(), 1u);
-  EXPECT_EQ(m.Level(0).FirstVisible(), 1);
+  EXPECT_EQ(menutest::FirstPlaced(m.Level(0)), 1);
   m.Tick(1000);
-  EXPECT_EQ(m.Level(0).FirstVisible(), 3);
+  EXPECT_EQ(menutest::FirstPlaced(m.Level(0)), 3);
   EXPECT_EQ(m.Level(0).scrollDir, 0);
   m.MouseAt(0, Point{10, 5});
   m.Tick(100);
-  EXPECT_EQ(m.Level(0).FirstVisible(), 2);
+  EXPECT_EQ(menutest::FirstPlaced(m.Level(0)), 2);
   m.MouseLeft(0);
   m.Tick(500);
-  EXPECT_EQ(m.Level(0).FirstVisible(), 2);
+  EXPECT_EQ(menutest::FirstPlaced(m.Level(0)), 2);
 }
 
 TEST_F(Session, AcceleratorChoosesAndReopeningStartsAfresh) {
