@@ -91,14 +91,23 @@ class EditAccessible : public ComObject<IAccessible> {
   ComPtr<IAccessible> std_;
 };
 
+// The platform's standard object made an edit control's; null when none.
+ComPtr<IAccessible> MakeTextBoxAccessible(HWND box) {
+  ComPtr<IAccessible> standard;
+  if (FAILED(CreateStdAccessibleObject(box, OBJID_CLIENT, __uuidof(IAccessible), standard.PutVoid())))
+    return {};
+  ComPtr<IAccessible> object;
+  MakeCom<EditAccessible>(box, std::move(standard)).CopyTo(object.Put());
+  return object;
+}
+
 }  // namespace
 
+// IID_IAccessible of MinGW's import library is the import thunk, not the GUID:
+// __uuidof gives the interface's own.
 LRESULT TextBoxAccessible(HWND box, WPARAM wp) {
-  ComPtr<IAccessible> standard;
-  if (FAILED(CreateStdAccessibleObject(box, OBJID_CLIENT, IID_IAccessible, standard.PutVoid())))
-    return 0;
-  ComPtr<EditAccessible> object = MakeCom<EditAccessible>(box, std::move(standard));
-  return LresultFromObject(IID_IAccessible, wp, static_cast<IAccessible*>(object.Get()));
+  const ComPtr<IAccessible> object = MakeTextBoxAccessible(box);
+  return object ? LresultFromObject(__uuidof(IAccessible), wp, object.Get()) : 0;
 }
 
 }  // namespace vellumo

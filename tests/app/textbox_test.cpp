@@ -26,6 +26,7 @@ class Parent : public Window {
 class TextBoxTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(OleInitialize(nullptr)));  // the program's OleSession does this
     ASSERT_TRUE(parent.Create());
     ASSERT_TRUE(box.Create(GetModuleHandleW(nullptr), parent.Handle(), 1, RECT{0, 0, 420, 271}));
   }
@@ -34,6 +35,7 @@ class TextBoxTest : public ::testing::Test {
     document->Append(bytes.data(), bytes.size());
     box.Show(std::move(document), page);
   }
+  void TearDown() override { OleUninitialize(); }
   Parent parent;
   TextBox box;
 };
@@ -52,7 +54,7 @@ TEST_F(TextBoxTest, HoldsEveryByteItIsGiven) {
 TEST_F(TextBoxTest, AnswersAScreenReaderAsEditableText) {
   Show("\xD6\xD0\xCE\xC4 ab\r\n");
   ComPtr<IAccessible> acc;
-  ASSERT_EQ(AccessibleObjectFromWindow(box.Handle(), OBJID_CLIENT, IID_IAccessible, acc.PutVoid()),
+  ASSERT_EQ(AccessibleObjectFromWindow(box.Handle(), OBJID_CLIENT, __uuidof(IAccessible), acc.PutVoid()),
             S_OK);
   VARIANT self;
   VariantInit(&self);
@@ -67,6 +69,9 @@ TEST_F(TextBoxTest, AnswersAScreenReaderAsEditableText) {
   Bstr name;
   acc->get_accName(self, name.out());
   EXPECT_EQ(name.str(), L"");  // not the whole text, as a plain window would say
+  VARIANT state;
+  ASSERT_EQ(acc->get_accState(self, &state), S_OK);
+  EXPECT_TRUE(state.lVal & STATE_SYSTEM_FOCUSABLE);
 }
 
 TEST_F(TextBoxTest, NextUnshownGoesByPairsThenToTheNextRun) {
