@@ -227,6 +227,13 @@ void TForm1::LayoutChildren() {
   if (statusBar_) MoveWindow(statusBar_, 0, textHeight, rc.right, kStatusBarHeight, TRUE);
 }
 
+void TForm1::MakeHiddenWindows() {
+  if (!makeHidden_) return;
+  const std::function<void()> make = std::move(makeHidden_);
+  makeHidden_ = nullptr;
+  make();
+}
+
 void TForm1::OnCommand(UINT id) {
   RunCommand(Handle(), [&] {
     switch (id) {
@@ -370,7 +377,10 @@ bool TForm1::AskFileName(bool save, std::filesystem::path& name,
   return vellumo::AskFileName(Handle(), save, name, initialDir);
 }
 
-TipButton TForm1::ShowTips(std::int32_t mode) { return tipsForm_->ShowModal(mode); }
+TipButton TForm1::ShowTips(std::int32_t mode) {
+  MakeHiddenWindows();
+  return tipsForm_->ShowModal(mode);
+}
 
 void TForm1::ShowFindDialog() {
   if (findDialog_) {

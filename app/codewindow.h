@@ -7,6 +7,7 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 
 #include "app/textbox.h"
@@ -29,6 +30,10 @@ class TForm1 : public Window, private ViewerView {
   // The tips dialog that the save prompt and the input tip use.
   void SetTipsForm(TTipsForm* tipsForm) { tipsForm_ = tipsForm; }
   void SetAboutForm(Taboutform* aboutform) { aboutform_ = aboutform; }
+  // The About window and the tips dialog are made by maker, once: when first
+  // needed, or when the program is first idle (MakeHiddenWindows).
+  void SetHiddenWindowsMaker(std::function<void()> maker) { makeHidden_ = std::move(maker); }
+  void MakeHiddenWindows();
   Viewer& Model() { return viewer_; }
   HWND StatusBar() const { return statusBar_; }
   // The menu shortcuts, for the message loop's TranslateAccelerator, and the
@@ -91,6 +96,7 @@ class TForm1 : public Window, private ViewerView {
   TextBox mm_Show;
   HWND statusBar_ = nullptr;
   HMENU menu_ = nullptr;
+  std::function<void()> makeHidden_;
   UniqueAccelerators accelerators_;
   HWND findDialog_ = nullptr;
   FINDREPLACEW find_ = {};   // the find dialog's, alive while it is open

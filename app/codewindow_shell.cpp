@@ -49,6 +49,7 @@ void TForm1::N6Click() {
 }
 
 void TForm1::mn_AboutClick() {
+  MakeHiddenWindows();
   if (aboutform_) aboutform_->Show();
 }
 

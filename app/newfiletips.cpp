@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/rounding.h"
+#include "win32/modal.h"
 
 namespace vellumo {
 
@@ -97,26 +98,7 @@ TipButton TTipsForm::ShowModal(std::int32_t mode) {
   state_->TipMode = mode;
   pressed_ = TipButton::None;
   FormShow();
-  HWND disabled = owner_ && IsWindowEnabled(owner_) ? owner_ : nullptr;
-  if (disabled) EnableWindow(disabled, FALSE);
-  showing_ = true;
-  ShowWindow(Handle(), SW_SHOW);
-  SetFocus(checkBox1_);
-  MSG msg;
-  while (showing_) {
-    BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
-      break;
-    }
-    if (IsDialogMessageW(Handle(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  showing_ = false;
-  if (disabled) EnableWindow(disabled, TRUE);
-  ShowWindow(Handle(), SW_HIDE);
-  if (disabled) SetActiveWindow(disabled);
+  ShowModalWindow(Handle(), owner_, checkBox1_, showing_);
   TipsClosed(*state_, pressed_);
   return pressed_;
 }

@@ -3,6 +3,7 @@
 #include <Scintilla.h>
 
 #include "app/texts.h"
+#include "win32/modal.h"
 
 namespace vellumo {
 
@@ -37,24 +38,7 @@ bool TPreviewForm::ShowModal(HINSTANCE instance, HWND owner,
                     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, x < 0 ? 0 : x,
                     y < 0 ? 0 : y, kWidth, kHeight, owner, nullptr))
     return false;
-  EnableWindow(owner, FALSE);
-  ShowWindow(Handle(), SW_SHOW);
-  SetFocus(list_);
-  open_ = true;
-  MSG msg;
-  while (open_) {
-    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
-      break;
-    }
-    if (IsDialogMessageW(Handle(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  EnableWindow(owner, TRUE);
-  SetActiveWindow(owner);
-  ShowWindow(Handle(), SW_HIDE);
+  ShowModalWindow(Handle(), owner, list_, open_);
   const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
   if (!ok_ || selected < 0) return false;
   chosen = static_cast<std::size_t>(selected);

@@ -28,6 +28,7 @@ About::About() {
   // Created hidden at start-up, before the command.
   HWND hidden = p.WaitWindow(L"Taboutform");
   if (!hidden) p.Fail("no About window was created at start-up");
+  p.Idle();  // its creation is over
   p.Command(vellumo::kMenuAbout);
   hwnd = p.WaitWindow(L"Taboutform", 5000, true);
   if (hwnd != hidden) p.Fail("the About command showed another window");

@@ -408,6 +408,7 @@ struct FindData {
   const wchar_t* className;
   bool visible;
   HWND found;
+  bool (*accept)(HWND) = nullptr;  // a further test, when given
 };
 
 BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
@@ -416,7 +417,7 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lp) {
   GetWindowThreadProcessId(hwnd, &pid);
   wchar_t cls[256];
   if (pid == d->pid && GetClassNameW(hwnd, cls, 256) && lstrcmpW(cls, d->className) == 0 &&
-      (!d->visible || IsWindowVisible(hwnd))) {
+      (!d->visible || IsWindowVisible(hwnd)) && (!d->accept || d->accept(hwnd))) {
     d->found = hwnd;
     return FALSE;
   }
@@ -786,35 +787,15 @@ bool Program::CancelFileDialog() {
   return WaitFor([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
 }
 
-namespace {
-struct BoxSearch {
-  DWORD pid;
-  HWND found;
-};
-// A visible dialog of the program that is no file dialog: over a file dialog
-// a box is another window of the same class.
-BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
-  auto* f = reinterpret_cast<BoxSearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t cls[16];
-  if (pid == f->pid && IsWindowVisible(hwnd) && GetClassNameW(hwnd, cls, 16) &&
-      lstrcmpW(cls, L"#32770") == 0 && !FileNameBox(hwnd)) {
-    f->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-}  // namespace
-
 HWND Program::WaitMessageBox(DWORD timeoutMs) {
+  // Over a file dialog a box is another window of the same class.
   HWND box = nullptr;
   WaitFor(
       [&] {
         CheckRunning("looking for a message box");
-        BoxSearch f{pid_, nullptr};
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&f));
-        return (box = f.found) != nullptr;
+        FindData d{pid_, L"#32770", true, nullptr, [](HWND h) { return FileNameBox(h) == nullptr; }};
+        EnumWindows(FindProc, reinterpret_cast<LPARAM>(&d));
+        return (box = d.found) != nullptr;
       },
       timeoutMs);
   return box;

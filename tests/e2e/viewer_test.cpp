@@ -220,6 +220,32 @@ TEST(Viewer, OpensFilesOfEachKind) {
   CloseHandle(lock);
   EXPECT_EQ(p.Text(), L"中文\r\nline2\r\n");
   EXPECT_EQ(p.Panel(0), L"ansi.txt");
+  // The prompt after it saves the shown text to the shown file, not the one
+  // that failed to open.
+  p.Type(L"x");
+  p.PostCommand(kMenuOpenFile);
+  ASSERT_TRUE(p.AnswerTips(true));
+  ASSERT_TRUE(p.CancelFileDialog());
+  EXPECT_EQ(e2e::ReadFileBytes(ansi), "x\xD6\xD0\xCE\xC4\r\nline2\r\n");
+  EXPECT_EQ(e2e::ReadFileBytes(utf8), kBom + "中文abc\r\nxyz");
+}
+
+// A save from the prompt over a UTF-8 file whose load showed "**" keeps the
+// file as it was beside it first.
+TEST(Viewer, PromptSaveOverALossyLoadKeepsABackup) {
+  e2e::TempDir dir;
+  const std::string original = kBom + "中한\r\n";
+  const std::wstring file = dir.Write(L"u8.txt", original);
+  e2e::Program p(Quoted(file));
+  ASSERT_NE(p.Main(), nullptr);
+  ASSERT_TRUE(e2e::WaitFor([&] { return p.Panel(0) == L"u8.txt"; }));
+  EXPECT_EQ(p.Panel(5), L"1 个字符无法显示");
+  p.Type(L"x");
+  p.PostCommand(kMenuOpenFile);
+  ASSERT_TRUE(p.AnswerTips(true));
+  ASSERT_TRUE(p.CancelFileDialog());
+  EXPECT_EQ(e2e::ReadFileBytes(file + L".bak"), original);
+  EXPECT_EQ(e2e::ReadFileBytes(file), "x\xD6\xD0**\r\n");
 }
 
 TEST(Viewer, DisplayCodePages) {
