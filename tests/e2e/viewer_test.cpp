@@ -175,7 +175,7 @@ TEST(Viewer, OpensFilesOfEachKind) {
   EXPECT_EQ(p.Panel(5), L"");
 
   Open(p, unicode);
-  EXPECT_EQ(WaitText(p, L"AB\r\nCD\r\n\r\n"), L"AB\r\nCD\r\n\r\n");  // the extra empty line
+  EXPECT_EQ(WaitText(p, L"AB\r\nCD\r\n"), L"AB\r\nCD\r\n");  // read by units: no extra empty line
   EXPECT_EQ(p.Panel(2), L"Unicode");
 
   Open(p, ansi);
@@ -494,7 +494,7 @@ TEST(Viewer, SaveAsWritesTheShownBytes) {
   };
   const Case cases[] = {
       {utf8, "\xD6\xD0**\r\nb\r\n"},
-      {unicode, "\xD6\xD0\r\n\r\n"},
+      {unicode, "\xD6\xD0\r\n"},
       {lf, "one\r\ntwo\r\n"},
       {ansi, odd + "\r\n\x81\r\n"},
   };
