@@ -55,9 +55,14 @@ void AddLine(CodeTableData& table, const char* p, std::size_t len) {
   }
 }
 
-const std::uint32_t* UnitMap(const CodeTableData* table) {
+// The index of a table without lines: "**" for every unit.
+const std::vector<std::uint32_t>& AllStars() {
   static const std::vector<std::uint32_t> stars(65536, kStars);
-  if (!table || table->units.size() != 65536) return stars.data();
+  return stars;
+}
+
+const std::uint32_t* UnitMap(const CodeTableData* table) {
+  if (!table || table->units.size() != 65536) return AllStars().data();
   return table->units.data();
 }
 
@@ -110,7 +115,7 @@ CodeTableData ParseCodeTable(const std::string& fileBytes) {
 void ParseCodeTable(const std::string& fileBytes, CodeTableData& table) {
   table.lines.clear();
   table.otherKeys.clear();
-  table.units.assign(65536, kStars);
+  table.units = AllStars();  // one block copy
   const char* s = fileBytes.data();
   const void* nul = std::memchr(s, 0, fileBytes.size());
   const std::size_t end = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - s)

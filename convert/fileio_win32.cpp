@@ -85,9 +85,10 @@ WriteError WriteFrom(HANDLE file, const ChunkSource& source) {
 Handle CreateTemporary(const std::wstring& folder, std::wstring& temp) {
   const DWORD seed = GetCurrentProcessId() ^ GetTickCount();
   for (DWORD n = 0; n < 100; ++n) {
-    wchar_t part[32];
-    wsprintfW(part, L"~vel%08lX.tmp", static_cast<unsigned long>(seed + n * 7919));
-    temp = SystemName(folder + part);
+    std::wstring part = L"~vel";
+    const DWORD value = seed + n * 7919;
+    for (int shift = 28; shift >= 0; shift -= 4) part += L"0123456789ABCDEF"[(value >> shift) & 15];
+    temp = SystemName(folder + part + L".tmp");
     Handle h(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                          nullptr));
     if (h || GetLastError() != ERROR_FILE_EXISTS) return h;

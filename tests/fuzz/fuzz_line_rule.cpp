@@ -10,20 +10,19 @@
 #include "convert/loader.h"
 #include "convert/convert.h"
 #include "tests/unit/convert/support.h"
+#include "tests/fuzz/fuzz_defaults.h"
 
 using namespace vellumo;
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  return fuzzing::SetDefaults(argc, argv, {"-max_len=512"});
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
-  const std::size_t chunk = 1 + data[0] % 17;
   const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::vector<std::string> expected = testing::ReferenceLines(text);
-
-  std::vector<std::string> lines;
-  LineCutter cutter([&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
-  for (std::size_t i = 0; i < text.size(); i += chunk)
-    if (!cutter.Feed(text.data() + i, std::min(chunk, text.size() - i))) break;
-  cutter.Finish();
+  const std::vector<std::string> lines = testing::CutInPieces<LineCutter>(text, 1 + data[0] % 17);
   if (lines != expected) std::abort();
   for (const std::string& l : lines)
     if (l.find_first_of("\r\n\x1A") != std::string::npos) std::abort();

@@ -9,6 +9,7 @@
 
 #include "convert/pagefit.h"
 #include "tests/unit/convert/support.h"
+#include "tests/fuzz/fuzz_defaults.h"
 
 using namespace vellumo;
 
@@ -52,6 +53,10 @@ bool Same(const FitCounts& a, const testing::ReferenceFit& b) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  return fuzzing::SetDefaults(argc, argv, {"-max_len=128"});
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

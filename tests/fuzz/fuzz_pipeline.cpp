@@ -10,6 +10,7 @@
 #include "convert/convert.h"
 #include "tests/support/pipeline.h"
 #include "tests/unit/convert/support.h"
+#include "tests/fuzz/fuzz_defaults.h"
 
 using namespace vellumo;
 
@@ -23,6 +24,10 @@ const CodeTableData& Table() {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  return fuzzing::SetDefaults(argc, argv, {"-max_len=64"});
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

@@ -8,12 +8,18 @@
 #include "convert/convert.h"
 #include "tests/support/pipeline.h"
 #include "tests/unit/convert/support.h"
+#include "tests/fuzz/fuzz_defaults.h"
 
 using namespace vellumo;
 
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  return fuzzing::SetDefaults(argc, argv, {"-max_len=512"});
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string file(reinterpret_cast<const char*>(data), size);
-  const CodeTableData table = ParseCodeTable(file);
+  static CodeTableData table;  // its storage reused, as LoadCodeTable reuses the program's
+  ParseCodeTable(file, table);
   if (table.lines != testing::ReferenceTableLines(file)) std::abort();
 
   auto check = [&](const std::string& key) {

@@ -19,14 +19,8 @@ using testing::SmallTable;
 using V = std::vector<std::string>;
 
 template <class Cutter = LineCutter>
-V Cut(const std::string& text, std::size_t chunk = 0) {
-  V lines;
-  Cutter cutter([&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
-  if (chunk == 0) chunk = text.size() + 1;
-  for (std::size_t i = 0; i < text.size(); i += chunk)
-    if (!cutter.Feed(text.data() + i, std::min(chunk, text.size() - i))) break;
-  cutter.Finish();
-  return lines;
+V Cut(const std::string& text, std::size_t piece = 0) {
+  return testing::CutInPieces<Cutter>(text, piece);
 }
 
 V Convert(const std::string& text, const CodeTableData& table, SourceKind* kind = nullptr) {

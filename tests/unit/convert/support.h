@@ -45,6 +45,19 @@ inline std::string SmallTable() {
   return t;
 }
 
+// The lines a cutter (LineCutter or UnitLineCutter) hands over for text fed
+// in pieces of the given size (0: whole).
+template <class Cutter>
+std::vector<std::string> CutInPieces(const std::string& text, std::size_t piece = 0) {
+  std::vector<std::string> lines;
+  Cutter cutter([&](const char* l, std::size_t n) { lines.emplace_back(l, n); });
+  if (piece == 0) piece = text.size() + 1;
+  for (std::size_t i = 0; i < text.size(); i += piece)
+    if (!cutter.Feed(text.data() + i, std::min(piece, text.size() - i))) break;
+  cutter.Finish();
+  return lines;
+}
+
 // The line rule written out plainly, unit by unit: on bytes (width 1) or on
 // UTF-16LE units (width 2, a stray last byte ignored).
 inline std::vector<std::string> ReferenceLines(const std::string& text, std::size_t width = 1) {
