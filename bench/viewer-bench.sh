@@ -31,14 +31,14 @@ random.seed(1)
 chars = [bytes([a, b]).decode('gb2312') for a in range(0xB0, 0xD8)
          for b in range(0xA1, 0xFF) if not (a == 0xD7 and b > 0xF9)]
 punct = '，。、；：？！'
-def lines_of(size, length):
+def lines_of(size, length, encoding='utf-8'):
     out, total = [], 0
     while total < size:
         n = length() if callable(length) else length
         line = ''.join(random.choice(chars) if random.random() > 0.08 else random.choice(punct)
                        for _ in range(n))
         out.append(line)
-        total += len(line.encode('utf-8')) + 2
+        total += len(line.encode(encoding)) + 2
     return '\r\n'.join(out) + '\r\n'
 big = mb * 1000 * 1000
 text = lines_of(big, 40)
@@ -47,8 +47,8 @@ open(f'{work}/utf16.txt', 'wb').write(b'\xff\xfe' + text.encode('utf-16-le'))
 open(f'{work}/ansi.txt', 'wb').write(text.encode('gbk'))
 open(f'{work}/100k.txt', 'wb').write(text.encode('gbk')[:100 * 1000].rsplit(b'\r\n', 1)[0] + b'\r\n')
 open(f'{work}/1m.txt', 'wb').write(text.encode('gbk')[:1000 * 1000].rsplit(b'\r\n', 1)[0] + b'\r\n')
-open(f'{work}/prose.txt', 'wb').write(lines_of(big * 2 // 3, lambda: random.randint(20, 400)).encode('gbk'))
-open(f'{work}/para2000.txt', 'wb').write(lines_of(big * 2 // 3, 2000).encode('gbk'))
+open(f'{work}/prose.txt', 'wb').write(lines_of(big, lambda: random.randint(20, 400), 'gbk').encode('gbk'))
+open(f'{work}/para2000.txt', 'wb').write(lines_of(big, 2000, 'gbk').encode('gbk'))
 open(f'{work}/mega-digits.txt', 'wb').write(b'0123456789' * ((1 << 20) // 10) + b'\r\n')
 open(f'{work}/mega-chinese.txt', 'wb').write(''.join(random.choice(chars) for _ in range(1 << 19)).encode('gbk') + b'\r\n')
 block = text.encode('gbk')
