@@ -109,13 +109,15 @@ for arch in "${archs[@]}"; do
   done
   viewer prose "$work/prose.txt"
   notepad prose "$work/prose.txt" 0
-  echo "   (steps below: code-page switch to BIG5 and back; scroll to the end; a key)"
+  echo "   (steps below: code-page switch to BIG5 and back; scroll to the end; a key; find; the preview)"
   viewer utf8-switch "$work/utf8.txt" 112 111
+  viewer 1m-preview "$work/1m.txt" preview
+  viewer ansi-find "$work/ansi.txt" find preview
   viewer ansi-end "$work/ansi.txt" end key
   viewer para2000-end "$work/para2000.txt" end
   viewer mega-digits "$work/mega-digits.txt" end
   viewer mega-chinese "$work/mega-chinese.txt" end
-  viewer 100mb "$work/100mb.txt"
+  viewer 100mb "$work/100mb.txt" preview
   if [ "$arch" = win64 ] && [ -f "$work/1gb.txt" ]; then viewer 1gb "$work/1gb.txt"; fi
   echo hello > "$work/tiny.txt"
   viewer tiny "$work/tiny.txt"

@@ -1,7 +1,9 @@
 // Times a viewer from its start with a file on the command line: until its
 // main window is visible, until the text is shown and painted, then each step
 // asked for (a menu command such as a code-page switch, "end": the text box
-// scrolled to the end of the text, "key": a character typed at the caret),
+// scrolled to the end of the text, "key": a character typed at the caret,
+// "find": the whole text searched for a string it lacks, "preview": the
+// preview dialog open and painted),
 // each until painted; reads the viewer's peak memory after the load and at
 // the end.
 // Usage: viewer_bench.exe [-notepad-wrap 0|1] WINDOW_CLASS COMMAND_LINE [STEP...]
@@ -17,9 +19,15 @@
 
 namespace {
 
-// Scintilla's messages: SCI_GETLENGTH, SCI_DOCUMENTEND.
+// Scintilla's messages: SCI_GETLENGTH, SCI_DOCUMENTEND, and the search the
+// find command makes.
 constexpr UINT kSciGetLength = 2006;
 constexpr UINT kSciDocumentEnd = 2318;
+constexpr UINT kSciSetSearchFlags = 2198;
+constexpr UINT kSciSetTargetRange = 2686;
+constexpr UINT kSciSearchInTarget = 2197;
+constexpr UINT kMenuPreview = 115;
+HANDLE viewerProcess = nullptr;
 
 struct Find {
   DWORD pid;
@@ -102,6 +110,35 @@ double Step(HWND main, const wchar_t* step) {
   bool done;
   if (!std::wcscmp(step, L"end")) {
     done = SendMessageTimeoutW(box, kSciDocumentEnd, 0, 0, SMTO_NORMAL, 900000, &r);
+  } else if (!std::wcscmp(step, L"find")) {
+    // A text the document does not hold: the whole text searched, as Find does.
+    const char text[] = "\xB2\xBB\xB4\xE6\xD4\xDA\xB5\xC4\xD7\xD6q";  // GBK, and a Latin letter
+    void* remote = VirtualAllocEx(viewerProcess, nullptr, sizeof text, MEM_COMMIT, PAGE_READWRITE);
+    DWORD_PTR length = 0;
+    done = remote && WriteProcessMemory(viewerProcess, remote, text, sizeof text, nullptr) &&
+           SendMessageTimeoutW(box, kSciGetLength, 0, 0, SMTO_NORMAL, 1000, &length) &&
+           SendMessageTimeoutW(box, kSciSetSearchFlags, 4, 0, SMTO_NORMAL, 1000, &r) &&
+           SendMessageTimeoutW(box, kSciSetTargetRange, 0, length, SMTO_NORMAL, 1000, &r) &&
+           SendMessageTimeoutW(box, kSciSearchInTarget, sizeof text - 1, reinterpret_cast<LPARAM>(remote),
+                               SMTO_NORMAL, 900000, &r);
+    if (remote) VirtualFreeEx(viewerProcess, remote, 0, MEM_RELEASE);
+  } else if (!std::wcscmp(step, L"preview")) {
+    // Until the preview dialog is painted; it is closed again.
+    done = PostMessageW(main, WM_COMMAND, kMenuPreview, 0);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HWND dialog = nullptr;
+    while (done && !dialog && Seconds(t) < 60) {
+      Find f{pid, L"TPreviewForm", nullptr};
+      EnumWindows(FindProc, reinterpret_cast<LPARAM>(&f));
+      dialog = f.found;
+      if (!dialog) Sleep(0);
+    }
+    done = dialog != nullptr;
+    while (done && !Painted(dialog) && Seconds(t) < 60) Sleep(0);
+    const double took = Seconds(t);
+    if (dialog) PostMessageW(dialog, WM_CLOSE, 0, 0);
+    return done ? took : -1.0;
   } else if (!std::wcscmp(step, L"key")) {
     DWORD_PTR before = 0, after = 0;
     done = SendMessageTimeoutW(box, kSciGetLength, 0, 0, SMTO_NORMAL, 1000, &before) &&
@@ -164,6 +201,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   unsigned long commit = 0;
   const unsigned long peak = PeakWorkingSet(pi.hProcess, &commit);
+  viewerProcess = pi.hProcess;
   std::printf("%.3f %.3f %lu %lu %lu", window, text, peak, commit, static_cast<unsigned long>(length));
   if (main && text >= 0) {
     for (int i = a + 2; i < argc; ++i) std::printf(" %.3f", Step(main, argv[i]));
