@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <functional>
@@ -165,6 +166,33 @@ std::wstring AboutBrowser::Hint(bs::AboutButton b) {
   return hint;
 }
 
+// The names in folder, comma-separated.
+std::wstring FileNames(const std::wstring& folder) {
+  std::wstring names;
+  WIN32_FIND_DATAW d;
+  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &d);
+  if (find == INVALID_HANDLE_VALUE) return L"nothing";
+  do {
+    if (d.cFileName[0] == L'.') continue;
+    names += (names.empty() ? L"" : L", ") + std::wstring(d.cFileName);
+  } while (FindNextFileW(find, &d));
+  FindClose(find);
+  return names;
+}
+
+// The executables of the processes running in the prefix.
+std::wstring ProcessNames() {
+  std::wstring names;
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return L"unknown";
+  PROCESSENTRY32W e = {};
+  e.dwSize = sizeof e;
+  for (BOOL more = Process32FirstW(snap, &e); more; more = Process32NextW(snap, &e))
+    names += (names.empty() ? L"" : L", ") + std::wstring(e.szExeFile);
+  CloseHandle(snap);
+  return names;
+}
+
 // The shell recorder planted as a handler or a program; what it was given.
 struct Recorder {
   e2e::TempDir dir{L"vellumo recorder"};
@@ -183,11 +211,13 @@ struct Recorder {
       throw e2e::Failure("cannot register the recorder for " + e2e::Utf8(key));
   }
   // The first argument and the whole command line of its first run, read
-  // from folder (its own unless it was planted elsewhere).
-  static std::pair<std::string, std::string> Wait(const std::wstring& folder) {
+  // from folder (its own unless it was planted elsewhere). A run that never
+  // comes fails with the program's state and the processes then running.
+  static std::pair<std::string, std::string> Wait(const std::wstring& folder, e2e::Program& p) {
     const std::wstring recorded = folder + L"recorded.txt";
     if (!e2e::WaitFor([&] { return e2e::FileExists(recorded); }, kSlow))
-      throw e2e::Failure("the recorder was not run");
+      p.Fail("the recorder was not run (" + e2e::Utf8(folder) + " holds " +
+             e2e::Utf8(FileNames(folder)) + "; processes: " + e2e::Utf8(ProcessNames()) + ")");
     auto firstLine = [](const std::string& s) { return s.substr(0, s.find('\n')); };
     return {firstLine(e2e::ReadFileBytes(recorded)),
             firstLine(e2e::ReadFileBytes(folder + L"commandline.txt"))};
@@ -309,7 +339,7 @@ TEST(AboutShell, EmailOpensTheMailtoHandler) {
   a.Start();
   a.Show();
   a.Press(bs::kSbEmail);
-  EXPECT_EQ(Recorder::Wait(r.dir.Path()).first, "mailto:author@vellumo.example.org");
+  EXPECT_EQ(Recorder::Wait(r.dir.Path(), *a.p).first, "mailto:author@vellumo.example.org");
 }
 
 TEST(AboutShell, ExportRunsTheProgramOnDriveCWithPathAndAddressQuoted) {
@@ -320,7 +350,7 @@ TEST(AboutShell, ExportRunsTheProgramOnDriveCWithPathAndAddressQuoted) {
   a.Start();
   a.Show();
   a.Press(bs::kSbExport);
-  const auto [address, commandLine] = Recorder::Wait(kIeFolder);
+  const auto [address, commandLine] = Recorder::Wait(kIeFolder, *a.p);
   // The control's address of the start page, blanks and all, as one argument.
   EXPECT_NE(address.find("readme.htm"), std::string::npos) << address;
   EXPECT_EQ(commandLine, "\"" + e2e::Utf8(kIe) + "\" \"" + address + "\"");
@@ -335,7 +365,7 @@ TEST(AboutShell, ExportFallsBackToTheShellWithoutTheProgram) {
   a.Start();
   a.Show();
   a.Press(bs::kSbExport);
-  const std::string opened = Recorder::Wait(r.dir.Path()).first;
+  const std::string opened = Recorder::Wait(r.dir.Path(), *a.p).first;
   EXPECT_NE(opened.find("readme.htm"), std::string::npos) << opened;
 }
 
