@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Runs a GoogleTest program that drives windows with real input under Wine
-# (wine-run.sh), writing REPORT.xml. Wine's input now and then loses a click
-# of a test that is not the program's (seen: 1 run in 10 to 25 of the whole
-# e2e suite, a different case each time); so when the cases that failed are
-# few and the program ended normally, those cases run once more in a fresh
-# prefix. A pass there counts, and is said on stderr and in VELLUMO_RERUN_LOG
-# (test.sh's summary), so a flaky case is seen, not hidden. A crash, a hang,
-# a missing report or more than MAX failed cases fails at once.
+# (wine-run.sh), writing REPORT.xml. Now and then a real click or drag sent
+# through Wine does nothing (seen: a different case each time, each about
+# once in 25 runs); so when one or two cases failed and the program ended
+# normally, those cases run once more in a fresh prefix. A pass there counts,
+# and is said on stderr and in VELLUMO_RERUN_LOG (test.sh's summary), so a
+# flaky case is seen, not hidden. A crash, a hang, a missing report or more
+# than two failed cases fails at once.
 # Usage: wine-test.sh REPORT.xml PROGRAM.exe [ARGS...]
 # VELLUMO_WINE_RUN replaces wine-run.sh (for this script's own test).
 set -uo pipefail

@@ -166,18 +166,15 @@ std::wstring AboutBrowser::Hint(bs::AboutButton b) {
   return hint;
 }
 
-// The names in folder, comma-separated.
+// The files in folder, comma-separated; "nothing" when it cannot be listed.
 std::wstring FileNames(const std::wstring& folder) {
   std::wstring names;
-  WIN32_FIND_DATAW d;
-  HANDLE find = FindFirstFileW((folder + L"*").c_str(), &d);
-  if (find == INVALID_HANDLE_VALUE) return L"nothing";
-  do {
-    if (d.cFileName[0] == L'.') continue;
-    names += (names.empty() ? L"" : L", ") + std::wstring(d.cFileName);
-  } while (FindNextFileW(find, &d));
-  FindClose(find);
-  return names;
+  try {
+    for (const std::wstring& name : e2e::FilesIn(folder))
+      names += (names.empty() ? L"" : L", ") + name;
+  } catch (const e2e::Failure&) {
+  }
+  return names.empty() ? L"nothing" : names;
 }
 
 // The executables of the processes running in the prefix.
